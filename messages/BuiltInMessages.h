@@ -1,0 +1,13 @@
+// The built-in message table: each message key with the string-table entry
+// of its built-in text, closed by a row with a null key and identifier -1.
+#ifndef TELLAN_MESSAGES_BUILTINMESSAGES_H
+#define TELLAN_MESSAGES_BUILTINMESSAGES_H
+
+struct BuiltInMessage {
+  const char* key;
+  int stringId;
+};
+
+extern const BuiltInMessage g_builtInMessages[];
+
+#endif

@@ -1,0 +1,70 @@
+// The photo list on Linux: opened read-only, regular files only, and held
+// under an exclusive lock so that a list another process holds locked counts
+// as one that cannot be opened.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "platform/posix/PosixServices.h"
+
+namespace platform {
+namespace {
+
+constexpr std::size_t kMaxPath = 260;
+
+// Paths, and their absolute forms, must fit a 260-byte buffer.
+bool FitsPathBuffer(const char* path) {
+  std::size_t length = std::strlen(path);
+  if (length >= kMaxPath) return false;
+  if (path[0] == '/') return true;
+  char cwd[4096];
+  if (getcwd(cwd, sizeof cwd) == nullptr) return false;
+  return std::strlen(cwd) + 1 + length < kMaxPath;
+}
+
+class PosixOpenFile : public OpenFile {
+ public:
+  explicit PosixOpenFile(int fd) : m_fd(fd) {}
+  ~PosixOpenFile() override { close(m_fd); }
+  PosixOpenFile(const PosixOpenFile&) = delete;
+  PosixOpenFile& operator=(const PosixOpenFile&) = delete;
+
+  std::ptrdiff_t Read(void* buffer, std::size_t size, long* error) override {
+    for (;;) {
+      ssize_t got = read(m_fd, buffer, size);
+      if (got >= 0) return got;
+      if (errno == EINTR) continue;
+      *error = errno;
+      return -1;
+    }
+  }
+
+ private:
+  int m_fd;
+};
+
+}  // namespace
+
+std::unique_ptr<OpenFile> PosixFiles::OpenExclusiveForRead(const char* path) {
+  if (path == nullptr || path[0] == '\0' || !FitsPathBuffer(path)) return nullptr;
+  // Non-blocking, so that a FIFO cannot hold the run at the open.
+  int fd = open(path, O_RDONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return nullptr;
+  struct stat info;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    close(fd);
+    return nullptr;
+  }
+  int flags = fcntl(fd, F_GETFL);
+  if (flags != -1) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  return std::make_unique<PosixOpenFile>(fd);
+}
+
+bool PosixFiles::DeleteFileA(const char* path) { return path != nullptr && unlink(path) == 0; }
+
+}  // namespace platform

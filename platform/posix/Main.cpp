@@ -1,0 +1,9 @@
+#include <clocale>
+
+#include "framework/WinApp.h"
+
+int main(int argc, char** argv) {
+  // Texts are shown in the code page of the user's locale.
+  std::setlocale(LC_ALL, "");
+  return AfxWinMain(argc, argv);
+}
