@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Runs every test of TELLAN: the Linux build (unit and end-to-end tests), the
+# same under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows
+# builds (the shipping i686 program inspected, the x64 twin tested under Wine).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+jobs=${TELLAN_JOBS:-2}
+
+bash tools/install-deps.sh
+
+run_linux() {
+  local dir=$1
+  shift
+  echo "=== Linux build: $dir $*"
+  cmake -S "$root" -B "$root/$dir" -DCMAKE_BUILD_TYPE=Debug "$@" >/dev/null
+  cmake --build "$root/$dir" -j"$jobs"
+  (cd "$root/$dir" && ctest --output-on-failure -j"$jobs")
+}
+
+run_linux build
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  run_linux build-asan -DTELLAN_SANITIZE=ON
+
+if [[ -x tests/win32/run.sh || -f tests/win32/run.sh ]]; then
+  echo "=== Windows builds"
+  bash tests/win32/run.sh
+fi
+echo "All test suites passed."

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing TELLAN need; quick
+# when they are all there already.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config python3
+  libgtest-dev googletest
+  libxml2-dev libicu-dev libstb-dev
+  locales
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+  binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 mingw-w64-tools
+  wine64 wine xvfb xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The localized runs need these locales to exist.
+wanted_locales=(en_US.UTF-8 ja_JP.UTF-8 de_DE.UTF-8 fr_FR.UTF-8)
+available=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | sed 's/utf8/utf-8/')
+generate=0
+for name in "${wanted_locales[@]}"; do
+  lower=$(echo "$name" | tr '[:upper:]' '[:lower:]')
+  if ! grep -qx "$lower" <<<"$available"; then
+    sed -i "s/^# *\(${name} UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^${name} UTF-8" /etc/locale.gen || echo "${name} UTF-8" >>/etc/locale.gen
+    generate=1
+  fi
+done
+if ((generate)); then
+  locale-gen >/dev/null
+fi
