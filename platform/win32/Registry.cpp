@@ -1,0 +1,28 @@
+#include <windows.h>
+
+#include "platform/win32/Win32Services.h"
+
+namespace platform {
+
+long Win32Registry::RegOpenKeyExA(const char* subKey, std::uint32_t options, std::uint32_t access,
+                                  RegKey* result) {
+  HKEY key = nullptr;
+  LONG status = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey, options, access, &key);
+  *result = status == ERROR_SUCCESS ? static_cast<RegKey>(key) : nullptr;
+  return status;
+}
+
+long Win32Registry::RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* type,
+                                     unsigned char* data, std::uint32_t* size) {
+  DWORD valueType = 0;
+  DWORD valueSize = size != nullptr ? *size : 0;
+  LONG status = ::RegQueryValueExA(static_cast<HKEY>(key), valueName, nullptr, &valueType, data,
+                                   size != nullptr ? &valueSize : nullptr);
+  if (type != nullptr) *type = valueType;
+  if (size != nullptr) *size = valueSize;
+  return status;
+}
+
+long Win32Registry::RegCloseKey(RegKey key) { return ::RegCloseKey(static_cast<HKEY>(key)); }
+
+}  // namespace platform
