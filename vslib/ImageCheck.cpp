@@ -1,6 +1,7 @@
 #include "vslib/ImageCheck.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -56,6 +57,17 @@ std::optional<ImageFormat> FormatFromSignature(const unsigned char* head, size_t
   return std::nullopt;
 }
 
+uint32_t BigEndian32(const unsigned char* bytes) {
+  return (uint32_t{bytes[0]} << 24) | (uint32_t{bytes[1]} << 16) | (uint32_t{bytes[2]} << 8) | bytes[3];
+}
+
+// The header reader refuses a PNG whose pixels would not fit its decoder; such
+// a picture is too large to print, not corrupt. Its IHDR chunk comes first.
+bool PngDeclaresOversize(const unsigned char* head, size_t length) {
+  if (length < 24 || std::memcmp(head + 12, "IHDR", 4) != 0) return false;
+  return BigEndian32(head + 16) > kMaxSide || BigEndian32(head + 20) > kMaxSide;
+}
+
 int32_t SizeVerdict(int64_t width, int64_t height) {
   const int64_t shortSide = std::min(width, height);
   const int64_t longSide = std::max(width, height);
@@ -88,7 +100,7 @@ ImageVerdict CheckImage(const char* path) {
     return verdict;
   }
 
-  unsigned char head[8] = {};
+  unsigned char head[24] = {};
   const size_t headLength = std::fread(head, 1, sizeof head, file.get());
   if (std::ferror(file.get()) || std::fseek(file.get(), 0, SEEK_SET) != 0) {
     verdict.code = kFileMissing;
@@ -111,7 +123,8 @@ ImageVerdict CheckImage(const char* path) {
     return verdict;
   }
   if (!known) {
-    verdict.code = kNotAnImage;
+    const bool oversize = *format == ImageFormat::Png && PngDeclaresOversize(head, headLength);
+    verdict.code = oversize ? kBadDimensions : kNotAnImage;
     return verdict;
   }
 
