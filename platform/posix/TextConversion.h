@@ -1,0 +1,25 @@
+// Conversions between the parser's UTF-8, the DOM's UTF-16 and the narrow
+// code pages of the process's locale.
+#ifndef TELLAN_PLATFORM_POSIX_TEXTCONVERSION_H
+#define TELLAN_PLATFORM_POSIX_TEXTCONVERSION_H
+
+#include <cstddef>
+#include <string>
+
+namespace platform {
+
+// UTF-8 as libxml2 delivers it; an ill-formed sequence becomes U+FFFD.
+std::u16string WideFromUtf8(const char* text, std::size_t length);
+
+// UTF-16 as UTF-8, for comparing with what libxml2 holds; a lone surrogate
+// becomes U+FFFD.
+std::string Utf8FromWide(const std::u16string& text);
+
+// UTF-16 in the named iconv code set. Every character that the code set
+// cannot hold becomes one '?', a surrogate pair and a lone surrogate alike;
+// an unknown code set keeps ASCII and turns everything else into '?'.
+std::string NarrowInCodeSet(const std::u16string& text, const char* codeSet);
+
+}  // namespace platform
+
+#endif
