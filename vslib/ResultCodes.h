@@ -18,7 +18,7 @@ enum ResultCode : int32_t {
   kBadArgument = 10,      // an argument value the library does not know
   kUnsupportedMode = 11,  // VSLibSetMode with a mode other than 2
   kOutOfOrder = 12,       // a call that the current state does not allow
-  kClosed = 13,           // a call other than VSLibCreate after VSLibClose
+  kNoSession = 13,        // a call other than VSLibCreate before it or after VSLibClose
   kNothingToStart = 14,   // VSLibStart before any file was accepted
   kJobNotWritten = 15,    // the job folder or its manifest could not be written
   kInternalError = 16,    // out of memory or another failure inside the library

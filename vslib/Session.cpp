@@ -4,10 +4,10 @@
 
 namespace vslib {
 
-int32_t Session::Refusal() const { return m_state == State::Closed ? kClosed : kOutOfOrder; }
+int32_t Session::Refusal() const { return m_state == State::None ? kNoSession : kOutOfOrder; }
 
 int32_t Session::Create(int32_t a, int32_t b, int32_t c, int32_t d, std::optional<int32_t> forced) {
-  if (m_state != State::Untouched && m_state != State::Closed) return forced.value_or(kOutOfOrder);
+  if (m_state != State::None) return forced.value_or(kOutOfOrder);
   const int32_t own = (a == 0 && b == 0 && c == 0 && d == 0) ? kOk : kBadArgument;
   const int32_t result = forced.value_or(own);
   m_accepted.clear();
@@ -43,9 +43,9 @@ int32_t Session::Start(int32_t arg) {
 }
 
 int32_t Session::Close() {
-  if (m_state == State::Untouched || m_state == State::Closed) return Refusal();
+  if (m_state == State::None) return Refusal();
   m_accepted.clear();
-  m_state = State::Closed;
+  m_state = State::None;
   return kOk;
 }
 

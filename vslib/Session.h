@@ -22,13 +22,14 @@ class Session {
   int32_t Close();
 
  private:
-  // Failed: VSLibCreate returned nonzero; only VSLibClose is left to call.
-  // A closed session may be created anew.
-  enum class State { Untouched, Failed, Created, Filling, Started, Closed };
+  // None: before VSLibCreate or after VSLibClose; a closed session may be
+  // created anew. Failed: VSLibCreate returned nonzero; only VSLibClose is
+  // left to call.
+  enum class State { None, Failed, Created, Filling, Started };
 
   int32_t Refusal() const;
 
-  State m_state = State::Untouched;
+  State m_state = State::None;
   std::vector<AcceptedImage> m_accepted;
 };
 

@@ -38,10 +38,10 @@ TEST_F(CallOrderTest, ArgumentsOtherThanTheContractsAreRefused) {
 
 TEST_F(CallOrderTest, CallsOutOfOrderAreRefused) {
   WriteJpeg(PathOf("a.jpg"), 640, 480);
-  EXPECT_EQ(VSLibClose(), vslib::kOutOfOrder) << "nothing to close yet";
-  EXPECT_EQ(VSLibSetMode(2), vslib::kOutOfOrder);
-  EXPECT_EQ(VSLibAddFile(PathOf("a.jpg").c_str(), 1), vslib::kOutOfOrder);
-  EXPECT_EQ(VSLibStart(0), vslib::kOutOfOrder);
+  EXPECT_EQ(VSLibClose(), vslib::kNoSession) << "nothing to close yet";
+  EXPECT_EQ(VSLibSetMode(2), vslib::kNoSession);
+  EXPECT_EQ(VSLibAddFile(PathOf("a.jpg").c_str(), 1), vslib::kNoSession);
+  EXPECT_EQ(VSLibStart(0), vslib::kNoSession);
 
   EXPECT_EQ(VSLibCreate(0, 0, 0, 0), 0);
   EXPECT_EQ(VSLibCreate(0, 0, 0, 0), vslib::kOutOfOrder);
@@ -56,16 +56,16 @@ TEST_F(CallOrderTest, CallsOutOfOrderAreRefused) {
   EXPECT_EQ(VSLibAddFile(PathOf("a.jpg").c_str(), 1), vslib::kOutOfOrder);
 }
 
-TEST_F(CallOrderTest, AfterCloseOnlyANewCreationIsAllowed) {
+TEST_F(CallOrderTest, AfterCloseOnlyANewSessionIsAllowed) {
   WriteJpeg(PathOf("a.jpg"), 640, 480);
   OpenForFiles();
   EXPECT_EQ(VSLibAddFile(PathOf("a.jpg").c_str(), 1), 0);
   EXPECT_EQ(VSLibClose(), 0);
 
-  EXPECT_EQ(VSLibSetMode(2), vslib::kClosed);
-  EXPECT_EQ(VSLibAddFile(PathOf("a.jpg").c_str(), 1), vslib::kClosed);
-  EXPECT_EQ(VSLibStart(0), vslib::kClosed);
-  EXPECT_EQ(VSLibClose(), vslib::kClosed);
+  EXPECT_EQ(VSLibSetMode(2), vslib::kNoSession);
+  EXPECT_EQ(VSLibAddFile(PathOf("a.jpg").c_str(), 1), vslib::kNoSession);
+  EXPECT_EQ(VSLibStart(0), vslib::kNoSession);
+  EXPECT_EQ(VSLibClose(), vslib::kNoSession);
   EXPECT_TRUE(JobFolders().empty()) << "closing without a start writes no job";
 
   OpenForFiles();

@@ -52,7 +52,7 @@ TEST_F(TraceTest, ActualArgumentsAndRefusalsAreTraced) {
   VSLibAddFile("", 0);
   VSLibStart(-3);
   const std::vector<std::string> expected = {
-      "VSLibSetMode(2) = 12",        "VSLibCreate(-1, 2, 3, 4) = 10", "VSLibClose()",
+      "VSLibSetMode(2) = 13",        "VSLibCreate(-1, 2, 3, 4) = 10", "VSLibClose()",
       "VSLibCreate(0, 0, 0, 0) = 0", "VSLibSetMode(9) = 11",          "VSLibSetMode(2) = 0",
       "VSLibAddFile(\"\", 0) = 10",  "VSLibStart(-3)",
   };
