@@ -203,6 +203,8 @@ std::vector<TextView> SplitLines(const Text& text) {
   return lines;
 }
 
+bool StartsWithHexDigit(TextView line) { return !line.empty() && HexDigit(line.front()) >= 0; }
+
 bool EndsWithContinuation(const Text& line) {
   TextView rest = Trimmed(TextView(line));
   if (rest.empty() || rest.back() != U'\\') return false;
@@ -263,9 +265,11 @@ RegFileStore ParseRegFile(const std::string& bytes) {
       continue;
     }
     // regedit breaks long byte lists after a comma, with a backslash at the
-    // end of the line; a broken string value must not swallow the next line.
+    // end of the line, and goes on with more bytes; nothing else may be
+    // swallowed by a dangling backslash.
     Text joined(line);
-    while (EndsWithContinuation(joined) && at + 1 < lines.size()) {
+    while (EndsWithContinuation(joined) && at + 1 < lines.size() &&
+           StartsWithHexDigit(Trimmed(lines[at + 1]))) {
       joined.pop_back();
       joined += Trimmed(lines[++at]);
     }
