@@ -71,7 +71,8 @@ TEST(RegFileParser, HeadersEncodingsAndLineEnds) {
   const std::string body = "[HKEY_LOCAL_MACHINE\\Software\\ORDEX]\r\n\"A\"=\"text\"\r\n";
   Check({
       {"version 5 header, LF",
-       std::string(kV5) + "[HKEY_LOCAL_MACHINE\\Software\\ORDEX]\n\"A\"=\"text\"\n", "Software\\ORDEX", "A", true, 1, Bytes({'t', 'e', 'x', 't', 0})},
+       std::string(kV5) + "[HKEY_LOCAL_MACHINE\\Software\\ORDEX]\n\"A\"=\"text\"\n",
+       "Software\\ORDEX", "A", true, 1, Bytes({'t', 'e', 'x', 't', 0})},
       {"REGEDIT4 header, CR LF", "REGEDIT4\r\n\r\n" + body, "Software\\ORDEX", "A", true, 1,
        std::string("text", 5)},
       {"UTF-8 with its mark", "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n" + body,
