@@ -1,0 +1,196 @@
+// The XML DOM that the message reader relies on, through the platform's own
+// parser: node names, text content, white space, encodings, load failures and
+// hostile files. The fixtures under data/xml serve every platform's parser.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "platform/Services.h"
+
+#if !defined(_WIN32)
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+std::string Fixture(const std::string& name) {
+  return std::string(TELLAN_TEST_DATA_DIR) + "/xml/" + name;
+}
+
+std::unique_ptr<platform::XmlDocument> NewDocument() {
+  std::unique_ptr<platform::XmlDocument> document = platform::GetServices().xml->CreateDocument();
+  if (document) document->SetAsync(false);
+  return document;
+}
+
+struct Node {
+  std::u16string name;
+  std::u16string text;
+  bool operator==(const Node& other) const { return name == other.name && text == other.text; }
+};
+
+std::ostream& operator<<(std::ostream& out, const Node& node) {
+  auto narrow = [](const std::u16string& s) {
+    std::string r;
+    for (char16_t c : s) r += c < 0x80 ? static_cast<char>(c) : '?';
+    return r;
+  };
+  return out << "{" << narrow(node.name) << ", \"" << narrow(node.text) << "\"}";
+}
+
+std::vector<Node> Children(const platform::XmlNode& parent) {
+  std::vector<Node> nodes;
+  std::unique_ptr<platform::XmlNodeList> children = parent.ChildNodes();
+  if (!children) return nodes;
+  for (long i = 0; i < children->Length(); ++i) {
+    std::unique_ptr<platform::XmlNode> child = children->Item(i);
+    if (child) nodes.push_back({child->NodeName(), child->TextContent()});
+  }
+  return nodes;
+}
+
+std::unique_ptr<platform::XmlNode> FirstCulture(platform::XmlDocument& document) {
+  std::unique_ptr<platform::XmlNodeList> cultures = document.GetElementsByTagName(u"Culture");
+  if (!cultures || cultures->Length() < 1) return nullptr;
+  return cultures->Item(0);
+}
+
+TEST(XmlDom, ChildNodesOfACultureWithTheirNamesAndTexts) {
+  auto document = NewDocument();
+  ASSERT_TRUE(document);
+  ASSERT_TRUE(document->Load(Fixture("dom-basics.xml").c_str()));
+  auto culture = FirstCulture(*document);
+  ASSERT_TRUE(culture);
+  // White space between elements leaves no nodes; text keeps its inner white
+  // space and loses it at both ends unless xml:space says otherwise; CDATA
+  // stays as written; a processing instruction never takes its target's name.
+  const std::vector<Node> expected = {
+      {u"MsgBoxTitle", u"Title with spaces"},
+      {u"#comment", u" a comment "},
+      {u"#processing-instruction", u"not a message"},
+      {u"#text", u"stray text"},
+      {u"x:MsgBoxTitle", u"prefixed"},
+      {u"MsgBoxOK", u" <OK> "},
+      {u"Mixed", u"a & b <c> AB bold tailend"},
+      {u"Lines", u"first\n  second"},
+      {u"Empty", u""},
+      {u"Blank", u""},
+      {u"Kept", u"  spaced  "},
+  };
+  EXPECT_EQ(Children(*culture), expected);
+}
+
+TEST(XmlDom, ElementsByTagNameMatchTheQualifiedNameAtAnyDepthInDocumentOrder) {
+  auto document = NewDocument();
+  ASSERT_TRUE(document->Load(Fixture("dom-basics.xml").c_str()));
+  auto cultures = document->GetElementsByTagName(u"Culture");
+  ASSERT_TRUE(cultures);
+  ASSERT_EQ(cultures->Length(), 2);  // "culture" is another name
+  std::u16string lcid;
+  ASSERT_TRUE(cultures->Item(1)->GetAttribute(u"LCID", &lcid));
+  EXPECT_EQ(lcid, u"0411");
+  EXPECT_EQ(document->GetElementsByTagName(u"x:MsgBoxTitle")->Length(), 1);
+  EXPECT_EQ(document->GetElementsByTagName(u"MsgBoxTitle")->Length(), 1);
+  EXPECT_EQ(document->GetElementsByTagName(u"Nothing")->Length(), 0);
+  EXPECT_FALSE(cultures->Item(2));
+  EXPECT_FALSE(cultures->Item(-1));
+}
+
+TEST(XmlDom, AttributesPresentAndAbsent) {
+  auto document = NewDocument();
+  ASSERT_TRUE(document->Load(Fixture("dom-basics.xml").c_str()));
+  auto culture = FirstCulture(*document);
+  ASSERT_TRUE(culture);
+  std::u16string value = u"unchanged";
+  EXPECT_TRUE(culture->GetAttribute(u"Neutral", &value));
+  EXPECT_EQ(value, u"true");
+  EXPECT_FALSE(culture->GetAttribute(u"neutral", &value));
+  EXPECT_FALSE(culture->GetAttribute(u"Name", &value));
+}
+
+TEST(XmlDom, NodeListsOutliveTheirDocumentAndASecondLoadReplacesTheFirst) {
+  std::unique_ptr<platform::XmlNodeList> messages;
+  {
+    auto document = NewDocument();
+    ASSERT_TRUE(document->Load(Fixture("dom-basics.xml").c_str()));
+    messages = FirstCulture(*document)->ChildNodes();
+    ASSERT_TRUE(document->Load(Fixture("utf8-bom.xml").c_str()));
+    EXPECT_EQ(document->GetElementsByTagName(u"Culture")->Length(), 1);
+    EXPECT_FALSE(document->Load(Fixture("not-well-formed.xml").c_str()));
+    EXPECT_EQ(document->GetElementsByTagName(u"Culture")->Length(), 0);
+  }
+  ASSERT_TRUE(messages);
+  ASSERT_GT(messages->Length(), 0);
+  EXPECT_EQ(messages->Item(0)->TextContent(), u"Title with spaces");
+}
+
+TEST(XmlDom, EncodingsFromTheByteOrderMarkOrTheDeclaration) {
+  for (const char* name : {"utf8-bom.xml", "utf16le-bom.xml", "utf16be-bom.xml", "shift_jis.xml"}) {
+    auto document = NewDocument();
+    ASSERT_TRUE(document->Load(Fixture(name).c_str())) << name;
+    auto culture = FirstCulture(*document);
+    ASSERT_TRUE(culture) << name;
+    EXPECT_EQ(Children(*culture), (std::vector<Node>{{u"MsgBoxTitle", u"\u30E1\u30C3\u30BB\u30FC\u30B8"}}))
+        << name;
+  }
+}
+
+TEST(XmlDom, AnythingShortOfAWellFormedFileFailsToLoad) {
+  const std::string missing = Fixture("does-not-exist.xml");
+  const std::string folder = Fixture("");
+  const std::vector<std::string> paths = {
+      missing,
+      folder,
+      "",
+      Fixture("empty.xml"),
+      Fixture("not-well-formed.xml"),
+      Fixture("undeclared-entity.xml"),
+      Fixture("undeclared-prefix.xml"),
+      Fixture("invalid-utf8.xml"),
+  };
+  for (const std::string& path : paths) {
+    auto document = NewDocument();
+    EXPECT_FALSE(document->Load(path.c_str())) << path;
+  }
+  EXPECT_FALSE(NewDocument()->Load(nullptr));
+}
+
+#if !defined(_WIN32)
+TEST(XmlDom, BackslashesInAComposedPathSeparateFolders) {
+  // The settings compose paths the Windows way: "<InstallFolder>\<Append>\<File>".
+  auto document = NewDocument();
+  const std::string path = std::string(TELLAN_TEST_DATA_DIR) + "\\xml\\dom-basics.xml";
+  EXPECT_TRUE(document->Load(path.c_str()));
+}
+
+long PeakResidentKilobytes() {
+  struct rusage usage {};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+#endif
+
+// A message file must not expand entities without bound, read other files or
+// reach the network: each of these fails to load, quickly and in little memory.
+TEST(XmlDom, DocumentTypeDeclarationsAreRefused) {
+  const char* names[] = {"billion-laughs.xml", "entity-multiplication.xml",
+                         "external-entity.xml", "external-dtd.xml",
+                         "network-dtd.xml",     "harmless-doctype.xml"};
+  for (const char* name : names) {
+#if !defined(_WIN32)
+    const long peakBefore = PeakResidentKilobytes();
+#endif
+    const auto start = std::chrono::steady_clock::now();
+    auto document = NewDocument();
+    EXPECT_FALSE(document->Load(Fixture(name).c_str())) << name;
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed.count(), 5.0) << name;
+#if !defined(_WIN32)
+    EXPECT_LT(PeakResidentKilobytes() - peakBefore, 50 * 1024) << name;
+#endif
+  }
+}
+
+}  // namespace
