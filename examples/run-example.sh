@@ -12,6 +12,7 @@ cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$root/build" -j2 --target tellan vslib >/dev/null
 
 work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 list="$work/photos.txt"
 find "$root/examples/photos" -maxdepth 1 -type f \( -iname '*.jpg' -o -iname '*.png' -o -iname '*.bmp' -o -iname '*.gif' \) \
   | sort >"$list"
