@@ -1,11 +1,15 @@
 #!/bin/sh
 # Creates (or refreshes) the Wine prefix of the test run and leaves its
-# wineserver running, so that the tests do not each pay for the start-up.
-# No Mono or Gecko installer may be offered: the prefix needs neither.
-set -e
+# wineserver running for a while, so that the tests do not each pay for the
+# start-up. No Mono or Gecko installer may be offered: the prefix needs
+# neither. The server and the prefix's services outlive this script, so they
+# must not keep its output open: ctest waits for that to close.
 prefix=$1
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$prefix"
-wineserver -p 600
-/usr/lib/wine/wine64 wineboot -u >/dev/null 2>&1 || /usr/lib/wine/wine64 wineboot -i
-exit 0
+mkdir -p "$prefix" || exit 1
+wineserver -p 600 </dev/null >/dev/null 2>&1
+/usr/lib/wine/wine64 wineboot -u </dev/null >"$prefix.wineboot.log" 2>&1 || {
+  cat "$prefix.wineboot.log"
+  exit 1
+}
+echo "Wine prefix ready: $prefix"
