@@ -7,6 +7,10 @@
 #include <objbase.h>
 #include <oleauto.h>
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 #include "platform/win32/Win32Services.h"
 
 namespace platform {
@@ -74,15 +78,6 @@ class Bstr {
  private:
   BSTR m_b = nullptr;
 };
-
-std::u16string WideFromAnsi(const char* text) {
-  int needed = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-  if (needed <= 0) return std::u16string();
-  std::u16string wide(static_cast<std::size_t>(needed), u'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, text, -1, reinterpret_cast<wchar_t*>(&wide[0]), needed);
-  wide.resize(static_cast<std::size_t>(needed - 1));
-  return wide;
-}
 
 bool SetProperty(IXMLDOMDocument2* document, const char16_t* name, VARIANT value) {
   Bstr propertyName{std::u16string(name)};
@@ -170,6 +165,99 @@ std::unique_ptr<XmlNodeList> MsxmlNode::ChildNodes() const {
   return std::make_unique<MsxmlNodeList>(list);
 }
 
+
+// The elements found by a walk of the tree, kept alive by the list.
+class CollectedNodeList : public XmlNodeList {
+ public:
+  explicit CollectedNodeList(std::vector<ComPtr<IXMLDOMNode>> nodes) : m_nodes(std::move(nodes)) {}
+  long Length() const override { return static_cast<long>(m_nodes.size()); }
+  std::unique_ptr<XmlNode> Item(long index) const override {
+    if (index < 0 || index >= Length()) return nullptr;
+    return std::make_unique<MsxmlNode>(m_nodes[static_cast<std::size_t>(index)]);
+  }
+
+ private:
+  std::vector<ComPtr<IXMLDOMNode>> m_nodes;
+};
+
+std::u16string NameOf(IXMLDOMNode* node) {
+  Bstr name;
+  if (FAILED(node->get_nodeName(name.Out()))) return std::u16string();
+  return name.Text();
+}
+
+// Visits the elements below root in document order (the order of their
+// start tags), without recursion so that deep nesting cannot exhaust the
+// stack. The visitor returns false to stop the walk.
+template <typename Visitor>
+bool WalkElements(IXMLDOMNode* root, Visitor visit) {
+  std::vector<ComPtr<IXMLDOMNode>> pending;
+  auto pushChildren = [&pending](IXMLDOMNode* parent) {
+    ComPtr<IXMLDOMNodeList> children;
+    if (FAILED(parent->get_childNodes(children.Out())) || !children) return;
+    long count = 0;
+    children->get_length(&count);
+    for (long i = count - 1; i >= 0; --i) {
+      ComPtr<IXMLDOMNode> child;
+      if (children->get_item(i, child.Out()) == S_OK && child) pending.push_back(child);
+    }
+  };
+  pushChildren(root);
+  while (!pending.empty()) {
+    ComPtr<IXMLDOMNode> node = pending.back();
+    pending.pop_back();
+    DOMNodeType type = NODE_INVALID;
+    if (FAILED(node->get_nodeType(&type)) || type != NODE_ELEMENT) continue;
+    if (!visit(node)) return false;
+    pushChildren(node.Get());
+  }
+  return true;
+}
+
+// The message file's bytes; a file of this size is no message file.
+constexpr DWORD kMaxFileSize = 64u * 1024u * 1024u;
+
+bool ReadWholeFile(const char* path, std::vector<unsigned char>* bytes) {
+  HANDLE file = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = false;
+  LARGE_INTEGER size;
+  if (::GetFileType(file) == FILE_TYPE_DISK && ::GetFileSizeEx(file, &size) && size.QuadPart > 0 &&
+      size.QuadPart <= kMaxFileSize) {
+    bytes->resize(static_cast<std::size_t>(size.QuadPart));
+    DWORD got = 0;
+    ok = ::ReadFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &got, nullptr) &&
+         got == bytes->size();
+  }
+  ::CloseHandle(file);
+  return ok;
+}
+
+bool ContainsWide(const std::vector<unsigned char>& bytes, const char* ascii, bool bigEndian) {
+  std::vector<unsigned char> pattern;
+  for (const char* p = ascii; *p != '\0'; ++p) {
+    unsigned char c = static_cast<unsigned char>(*p);
+    if (bigEndian) pattern.push_back(0);
+    pattern.push_back(c);
+    if (!bigEndian) pattern.push_back(0);
+  }
+  return std::search(bytes.begin(), bytes.end(), pattern.begin(), pattern.end()) != bytes.end();
+}
+
+// A document type declaration is where entities and external subsets are
+// declared; no message file has one, and none reaches the parser, whatever
+// the installed component would make of it. The declaration is looked for
+// in the single-byte encodings and in UTF-16 of either byte order; the tree
+// is checked again after the parse for any other encoding.
+bool MentionsDocumentType(const std::vector<unsigned char>& bytes) {
+  static const char kDeclaration[] = "<!DOCTYPE";
+  const char* begin = kDeclaration;
+  const char* end = kDeclaration + std::strlen(kDeclaration);
+  return std::search(bytes.begin(), bytes.end(), begin, end) != bytes.end() ||
+         ContainsWide(bytes, kDeclaration, false) || ContainsWide(bytes, kDeclaration, true);
+}
+
 class MsxmlDocument : public XmlDocument {
  public:
   explicit MsxmlDocument(ComPtr<IXMLDOMDocument2> document) : m_document(std::move(document)) {}
@@ -177,25 +265,71 @@ class MsxmlDocument : public XmlDocument {
   void SetAsync(bool async) override { m_document->put_async(async ? VARIANT_TRUE : VARIANT_FALSE); }
 
   bool Load(const char* path) override {
-    if (path == nullptr) return false;
-    Bstr source(WideFromAnsi(path));
-    VARIANT v;
-    ::VariantInit(&v);
-    v.vt = VT_BSTR;
-    v.bstrVal = source.Get();
-    VARIANT_BOOL ok = VARIANT_FALSE;
-    HRESULT hr = m_document->load(v, &ok);
-    return hr == S_OK && ok == VARIANT_TRUE;
+    m_loaded = path != nullptr && LoadFile(path);
+    return m_loaded;
   }
 
+  // Matched against the name as written, prefix included, by a walk of the
+  // tree: components differ in how they match a prefixed name.
   std::unique_ptr<XmlNodeList> GetElementsByTagName(const std::u16string& name) override {
-    Bstr tagName(name);
-    ComPtr<IXMLDOMNodeList> list;
-    if (FAILED(m_document->getElementsByTagName(tagName.Get(), list.Out())) || !list) return nullptr;
-    return std::make_unique<MsxmlNodeList>(list);
+    std::vector<ComPtr<IXMLDOMNode>> found;
+    if (m_loaded) {
+      ComPtr<IXMLDOMNode> root;
+      if (FAILED(m_document->QueryInterface(IID_IXMLDOMNode, reinterpret_cast<void**>(root.Out()))) || !root)
+        return nullptr;
+      WalkElements(root.Get(), [&](const ComPtr<IXMLDOMNode>& element) {
+        if (NameOf(element.Get()) == name) found.push_back(element);
+        return true;
+      });
+    }
+    return std::make_unique<CollectedNodeList>(std::move(found));
   }
 
  private:
+  // The file is read here and handed over as bytes, so that the component
+  // never resolves the path itself (as a URL it could name the network).
+  bool LoadFile(const char* path) {
+    std::vector<unsigned char> bytes;
+    if (!ReadWholeFile(path, &bytes) || MentionsDocumentType(bytes)) {
+      ClearDocument();
+      return false;
+    }
+    SAFEARRAY* array = ::SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
+    if (array == nullptr) return false;
+    void* data = nullptr;
+    if (FAILED(::SafeArrayAccessData(array, &data))) {
+      ::SafeArrayDestroy(array);
+      return false;
+    }
+    std::memcpy(data, bytes.data(), bytes.size());
+    ::SafeArrayUnaccessData(array);
+    VARIANT source;
+    ::VariantInit(&source);
+    source.vt = VT_ARRAY | VT_UI1;
+    source.parray = array;
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    HRESULT hr = m_document->load(source, &ok);
+    ::VariantClear(&source);
+    if (hr != S_OK || ok != VARIANT_TRUE || !Acceptable()) {
+      ClearDocument();
+      return false;
+    }
+    return true;
+  }
+
+  bool Acceptable() {
+    ComPtr<IXMLDOMDocumentType> doctype;
+    return !(m_document->get_doctype(doctype.Out()) == S_OK && doctype);
+  }
+
+  // What a failed load leaves: no document content.
+  void ClearDocument() {
+    Bstr empty{std::u16string()};
+    VARIANT_BOOL ignored = VARIANT_FALSE;
+    m_document->loadXML(empty.Get(), &ignored);
+  }
+
+  bool m_loaded = false;
   ComPtr<IXMLDOMDocument2> m_document;
 };
 
