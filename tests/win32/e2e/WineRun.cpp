@@ -38,6 +38,12 @@ std::string WindowText(HWND hwnd) {
   return std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 
+std::wstring WideWindowText(HWND hwnd) {
+  wchar_t buffer[4096];
+  int n = ::GetWindowTextW(hwnd, buffer, static_cast<int>(sizeof buffer / sizeof buffer[0]));
+  return std::wstring(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+}
+
 std::string ClassName(HWND hwnd) {
   char buffer[256];
   int n = ::GetClassNameA(hwnd, buffer, sizeof buffer);
@@ -181,6 +187,11 @@ RunResult Sandbox::Run(const std::vector<std::string>& args,
       char text[4096];
       UINT n = ::GetDlgItemTextA(dialog, kMessageBoxTextId, text, sizeof text);
       box.text.assign(text, n);
+      box.wideTitle = WideWindowText(dialog);
+      wchar_t wideText[4096];
+      UINT wideLength = ::GetDlgItemTextW(dialog, kMessageBoxTextId, wideText,
+                                          static_cast<int>(sizeof wideText / sizeof wideText[0]));
+      box.wideText.assign(wideText, wideLength);
       box.hasOwner = ::GetWindow(dialog, GW_OWNER) != nullptr;
       ::EnumChildWindows(dialog, FindIcon, reinterpret_cast<LPARAM>(&box.hasIcon));
       box.traceWhenShown = Trace();
@@ -211,6 +222,14 @@ RunResult Sandbox::Run(const std::vector<std::string>& args,
 }
 
 bool FileExists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string WindowsPathOf(const std::string& unixPath) {
+  std::string path = !unixPath.empty() && unixPath[0] == '/' ? "Z:" + unixPath : unixPath;
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
+}
 
 namespace {
 

@@ -14,6 +14,9 @@ namespace winrun {
 struct ShownBox {
   std::string title;
   std::string text;
+  // The same texts as Unicode, untouched by the test program's own code page.
+  std::wstring wideTitle;
+  std::wstring wideText;
   bool hasOwner = false;
   bool hasIcon = false;
   std::string traceWhenShown;
@@ -52,6 +55,8 @@ class Sandbox {
 };
 
 bool FileExists(const std::string& path);
+// A Unix path as the Windows program sees it: the Unix root is drive Z:.
+std::string WindowsPathOf(const std::string& unixPath);
 // A small 24-bit BMP the stand-in library accepts (index 0 to 2).
 std::string AcceptedPhoto(const Sandbox& sandbox, int index);
 
