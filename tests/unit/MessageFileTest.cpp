@@ -324,7 +324,10 @@ TEST_F(MessageFileTest, HostileMessageFilesEndInTheBuiltInTexts) {
     CMsgCatalog catalog;
     catalog.Load(nullptr);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(catalog.GetText("MsgBoxTitle"), kTitle) << name;
+    // An expanded entity would be far too long to print.
+    const CString title = catalog.GetText("MsgBoxTitle");
+    EXPECT_TRUE(title == kTitle) << name << ": a title of " << title.size() << " bytes: "
+                                 << title.substr(0, 40);
     EXPECT_LT(elapsed.count(), 5.0) << name;
   }
 }
