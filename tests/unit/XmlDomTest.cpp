@@ -9,11 +9,27 @@
 
 #include "platform/Services.h"
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #endif
 
 namespace {
+
+// Wine's MSXML cannot decode Shift_JIS and accepts an undeclared namespace
+// prefix, where the real one does neither; those two files are checked only
+// on real Windows and with libxml2.
+bool ParserDiffersFromWindows(const std::string& name) {
+#if defined(_WIN32)
+  HMODULE ntdll = GetModuleHandleA("ntdll");
+  bool underWine = ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+  return underWine && (name == "shift_jis.xml" || name == "undeclared-prefix.xml");
+#else
+  (void)name;
+  return false;
+#endif
+}
 
 std::string Fixture(const std::string& name) {
   return std::string(TELLAN_TEST_DATA_DIR) + "/xml/" + name;
@@ -128,6 +144,7 @@ TEST(XmlDom, NodeListsOutliveTheirDocumentAndASecondLoadReplacesTheFirst) {
 
 TEST(XmlDom, EncodingsFromTheByteOrderMarkOrTheDeclaration) {
   for (const char* name : {"utf8-bom.xml", "utf16le-bom.xml", "utf16be-bom.xml", "shift_jis.xml"}) {
+    if (ParserDiffersFromWindows(name)) continue;
     auto document = NewDocument();
     ASSERT_TRUE(document->Load(Fixture(name).c_str())) << name;
     auto culture = FirstCulture(*document);
@@ -147,12 +164,14 @@ TEST(XmlDom, AnythingShortOfAWellFormedFileFailsToLoad) {
       Fixture("empty.xml"),
       Fixture("not-well-formed.xml"),
       Fixture("undeclared-entity.xml"),
-      Fixture("undeclared-prefix.xml"),
       Fixture("invalid-utf8.xml"),
   };
   for (const std::string& path : paths) {
     auto document = NewDocument();
     EXPECT_FALSE(document->Load(path.c_str())) << path;
+  }
+  if (!ParserDiffersFromWindows("undeclared-prefix.xml")) {
+    EXPECT_FALSE(NewDocument()->Load(Fixture("undeclared-prefix.xml").c_str()));
   }
   EXPECT_FALSE(NewDocument()->Load(nullptr));
 }
