@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/posix/PosixServices.h"
+#include "platform/SystemServices.h"
 
 namespace platform {
 namespace {
@@ -50,7 +50,7 @@ class PosixOpenFile : public OpenFile {
 
 }  // namespace
 
-std::unique_ptr<OpenFile> PosixFiles::OpenExclusiveForRead(const char* path) {
+std::unique_ptr<OpenFile> SystemFiles::OpenExclusiveForRead(const char* path) {
   if (path == nullptr || path[0] == '\0' || !FitsPathBuffer(path)) return nullptr;
   // Non-blocking, so that a FIFO cannot hold the run at the open.
   int fd = open(path, O_RDONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
@@ -65,6 +65,6 @@ std::unique_ptr<OpenFile> PosixFiles::OpenExclusiveForRead(const char* path) {
   return std::make_unique<PosixOpenFile>(fd);
 }
 
-bool PosixFiles::DeleteFileA(const char* path) { return path != nullptr && unlink(path) == 0; }
+bool SystemFiles::DeleteFileA(const char* path) { return path != nullptr && unlink(path) == 0; }
 
 }  // namespace platform

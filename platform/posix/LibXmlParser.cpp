@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstdarg>
 
-#include "platform/posix/PosixServices.h"
+#include "platform/SystemServices.h"
 #include "platform/posix/TextConversion.h"
 #include "platform/posix/XmlTree.h"
 
@@ -141,7 +141,7 @@ class LibXmlDocument : public XmlDocument {
 
 }  // namespace
 
-std::unique_ptr<XmlDocument> LibXmlParser::CreateDocument() {
+std::unique_ptr<XmlDocument> SystemXmlParser::CreateDocument() {
   xmlInitParser();
   return std::make_unique<LibXmlDocument>();
 }

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/posix/PosixServices.h"
+#include "platform/SystemServices.h"
 
 namespace platform {
 namespace {
@@ -36,7 +36,7 @@ bool IsPosixLocale(const char* locale) {
 
 }  // namespace
 
-std::uint32_t PosixLocale::GetUserDefaultLCID() {
+std::uint32_t SystemLocale::GetUserDefaultLCID() {
   const char* requested = RequestedLocale();
   if (IsPosixLocale(requested)) return kLocaleInvariant;
 

@@ -1,19 +1,19 @@
-#include "platform/posix/PosixServices.h"
+#include "platform/SystemServices.h"
 
 namespace platform {
 
-void* PosixProcess::GetModuleHandleA(const char* moduleName) {
+void* SystemProcess::GetModuleHandleA(const char* moduleName) {
   (void)moduleName;
   return nullptr;
 }
 
-void* PosixProcess::GetProcAddress(void* module, const char* procName) {
+void* SystemProcess::GetProcAddress(void* module, const char* procName) {
   (void)module;
   (void)procName;
   return nullptr;
 }
 
-bool PosixProcess::CallIsWow64Process(void* isWow64Process, int* wow64) {
+bool SystemProcess::CallIsWow64Process(void* isWow64Process, int* wow64) {
   (void)isWow64Process;
   *wow64 = 0;
   return false;

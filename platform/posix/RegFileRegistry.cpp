@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "platform/posix/PosixServices.h"
+#include "platform/SystemServices.h"
 #include "platform/posix/RegFileParser.h"
 
 #ifndef TELLAN_DEFAULT_REGISTRY_FILE
@@ -82,7 +82,7 @@ bool ReadStoreFile(const std::string& path, std::string* bytes) {
 
 }  // namespace
 
-long RegFileRegistry::RegOpenKeyExA(const char* subKey, std::uint32_t options,
+long SystemRegistry::RegOpenKeyExA(const char* subKey, std::uint32_t options,
                                     std::uint32_t access, RegKey* result) {
   // There is one view here, and nothing is ever written, so neither the
   // options nor the access rights change what is read.
@@ -101,7 +101,7 @@ long RegFileRegistry::RegOpenKeyExA(const char* subKey, std::uint32_t options,
   return kSuccess;
 }
 
-long RegFileRegistry::RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* type,
+long SystemRegistry::RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* type,
                                        unsigned char* data, std::uint32_t* size) {
   const OpenRegKey* openKey = FindLiveKey(key);
   if (openKey == nullptr) return kErrorInvalidHandle;
@@ -120,7 +120,7 @@ long RegFileRegistry::RegQueryValueExA(RegKey key, const char* valueName, std::u
   return kSuccess;
 }
 
-long RegFileRegistry::RegCloseKey(RegKey key) {
+long SystemRegistry::RegCloseKey(RegKey key) {
   const OpenRegKey* openKey = FindLiveKey(key);
   if (openKey == nullptr) return kErrorInvalidHandle;
   LiveKeys().erase(openKey);

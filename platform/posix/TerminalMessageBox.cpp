@@ -7,7 +7,7 @@
 #include <string>
 
 #include "framework/afx.h"
-#include "platform/posix/PosixServices.h"
+#include "platform/SystemServices.h"
 
 namespace platform {
 namespace {
@@ -51,7 +51,7 @@ void WaitForEnter(int fd) {
 
 }  // namespace
 
-int TerminalMessageBox::MessageBoxA(const char* text, const char* caption, unsigned style) {
+int SystemMessageBox::MessageBoxA(const char* text, const char* caption, unsigned style) {
   std::string title = caption != nullptr ? caption : "";
   std::string body = text != nullptr ? text : "";
   std::string heading = std::string(IconSign(style)) + title;

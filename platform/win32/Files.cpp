@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "platform/win32/Win32Services.h"
+#include "platform/SystemServices.h"
 
 namespace platform {
 namespace {
@@ -43,7 +43,7 @@ class Win32OpenFile : public OpenFile {
 
 }  // namespace
 
-std::unique_ptr<OpenFile> Win32Files::OpenExclusiveForRead(const char* path) {
+std::unique_ptr<OpenFile> SystemFiles::OpenExclusiveForRead(const char* path) {
   if (path == nullptr || path[0] == '\0' || !FitsPathBuffer(path)) return nullptr;
   HANDLE handle = ::CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -56,7 +56,7 @@ std::unique_ptr<OpenFile> Win32Files::OpenExclusiveForRead(const char* path) {
   return std::make_unique<Win32OpenFile>(handle);
 }
 
-bool Win32Files::DeleteFileA(const char* path) {
+bool SystemFiles::DeleteFileA(const char* path) {
   return path != nullptr && ::DeleteFileA(path) != FALSE;
 }
 

@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include "platform/win32/Win32Services.h"
+#include "platform/SystemServices.h"
 
 namespace platform {
 
-std::uint32_t Win32Locale::GetUserDefaultLCID() { return ::GetUserDefaultLCID(); }
+std::uint32_t SystemLocale::GetUserDefaultLCID() { return ::GetUserDefaultLCID(); }
 
 std::string NarrowFromWide(const std::u16string& text) {
   if (text.empty()) return std::string();

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/win32/Win32Services.h"
+#include "platform/SystemServices.h"
 
 namespace platform {
 namespace {
@@ -366,7 +366,7 @@ bool LockDown(IXMLDOMDocument2* document) {
 
 }  // namespace
 
-std::unique_ptr<XmlDocument> MsxmlParser::CreateDocument() {
+std::unique_ptr<XmlDocument> SystemXmlParser::CreateDocument() {
   if (!EnsureCom()) return nullptr;
   ComPtr<IXMLDOMDocument2> document = CreateComponent(kClsidDomDocument60);
   if (!document) document = CreateComponent(kClsidDomDocument30);

@@ -1,18 +1,18 @@
 #include <windows.h>
 
-#include "platform/win32/Win32Services.h"
+#include "platform/SystemServices.h"
 
 namespace platform {
 
-void* Win32Process::GetModuleHandleA(const char* moduleName) {
+void* SystemProcess::GetModuleHandleA(const char* moduleName) {
   return reinterpret_cast<void*>(::GetModuleHandleA(moduleName));
 }
 
-void* Win32Process::GetProcAddress(void* module, const char* procName) {
+void* SystemProcess::GetProcAddress(void* module, const char* procName) {
   return reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(module), procName));
 }
 
-bool Win32Process::CallIsWow64Process(void* isWow64Process, int* wow64) {
+bool SystemProcess::CallIsWow64Process(void* isWow64Process, int* wow64) {
   // The function is missing on systems older than WOW64 itself, so it is
   // only ever reached through the address looked up at run time.
   typedef BOOL(WINAPI * IsWow64ProcessFn)(HANDLE, PBOOL);

@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include "platform/win32/Win32Services.h"
+#include "platform/SystemServices.h"
 
 namespace platform {
 
-long Win32Registry::RegOpenKeyExA(const char* subKey, std::uint32_t options, std::uint32_t access,
+long SystemRegistry::RegOpenKeyExA(const char* subKey, std::uint32_t options, std::uint32_t access,
                                   RegKey* result) {
   HKEY key = nullptr;
   LONG status = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey, options, access, &key);
@@ -12,7 +12,7 @@ long Win32Registry::RegOpenKeyExA(const char* subKey, std::uint32_t options, std
   return status;
 }
 
-long Win32Registry::RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* type,
+long SystemRegistry::RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* type,
                                      unsigned char* data, std::uint32_t* size) {
   DWORD valueType = 0;
   DWORD valueSize = size != nullptr ? *size : 0;
@@ -23,6 +23,6 @@ long Win32Registry::RegQueryValueExA(RegKey key, const char* valueName, std::uin
   return status;
 }
 
-long Win32Registry::RegCloseKey(RegKey key) { return ::RegCloseKey(static_cast<HKEY>(key)); }
+long SystemRegistry::RegCloseKey(RegKey key) { return ::RegCloseKey(static_cast<HKEY>(key)); }
 
 }  // namespace platform

@@ -1,41 +1,15 @@
 #include "e2e/Photos.h"
 
+#include "common/BmpImage.h"
+
 #include <unistd.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
 namespace e2e {
 namespace {
-
-void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-// An uncompressed 24-bit BMP, the simplest format the library reads.
-std::string Bmp(std::uint32_t width, std::uint32_t height) {
-  std::uint32_t row = (width * 3 + 3) / 4 * 4;
-  std::uint32_t pixels = row * height;
-  std::string out = "BM";
-  PutLittleEndian(out, 54 + pixels, 4);
-  PutLittleEndian(out, 0, 4);
-  PutLittleEndian(out, 54, 4);
-  PutLittleEndian(out, 40, 4);
-  PutLittleEndian(out, width, 4);
-  PutLittleEndian(out, height, 4);
-  PutLittleEndian(out, 1, 2);
-  PutLittleEndian(out, 24, 2);
-  PutLittleEndian(out, 0, 4);
-  PutLittleEndian(out, pixels, 4);
-  PutLittleEndian(out, 2835, 4);
-  PutLittleEndian(out, 2835, 4);
-  PutLittleEndian(out, 0, 4);
-  PutLittleEndian(out, 0, 4);
-  out.append(pixels, '\x80');
-  return out;
-}
 
 class PhotoFolder {
  public:
@@ -44,7 +18,7 @@ class PhotoFolder {
     std::filesystem::create_directories(m_dir);
     const std::uint32_t sizes[][2] = {{120, 90}, {200, 150}, {64, 64}};
     for (int i = 0; i < 3; ++i) {
-      std::ofstream(Path(i), std::ios::binary) << Bmp(sizes[i][0], sizes[i][1]);
+      std::ofstream(Path(i), std::ios::binary) << BmpImage(sizes[i][0], sizes[i][1]);
     }
   }
   ~PhotoFolder() {

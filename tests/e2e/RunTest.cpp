@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "e2e/Harness.h"
+#include "common/ExpectedRun.h"
 #include "e2e/Photos.h"
 
 namespace {
@@ -19,24 +20,12 @@ using e2e::RunResult;
 using e2e::Sandbox;
 using Lines = std::vector<std::string>;
 
-const char kTitle[] = "Ordex Vistello (MRV)";
-const char kNoSupportFile[] =
-    "No supported files found. The reasons are listed below.\n\n"
-    "The image is too small or too large.\nThe aspect ratio of the image is too large.\n"
-    "The image is corrupt or the file format is not supported.\n"
-    "The image may have been moved or deleted.\n\nSelect other photos.";
-const char kIncNoSupportFile[] =
-    "Some of the files are not supported. The reasons are listed below.\n\n"
-    "The image is too small or too large.\nThe aspect ratio of the image is too large.\n"
-    "The image is corrupt or the file format is not supported.\n"
-    "The image may have been moved or deleted.\n\nContinue processing using the valid images.";
-
-const std::string kCreated = "VSLibCreate(0, 0, 0, 0) = 0";
-const std::string kModeSet = "VSLibSetMode(2) = 0";
-
-std::string Added(const std::string& path, int result) {
-  return "VSLibAddFile(\"" + path + "\", 1) = " + std::to_string(result);
-}
+using expected::Added;
+using expected::kCreated;
+using expected::kIncNoSupportFile;
+using expected::kModeSet;
+using expected::kNoSupportFile;
+using expected::kTitle;
 
 bool Contains(const Lines& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -61,7 +50,7 @@ TEST(Run, SomeFilesRejectedShowsTheBoxBeforeTheLibraryStarts) {
   EXPECT_TRUE(lockedWhileShown);
   std::string before = run.boxes[0].traceWhenShown;
   EXPECT_EQ(before, kCreated + "\n" + kModeSet + "\n" + Added(good1, 0) + "\n" +
-                        Added(missing, e2e::kMissingFileCode) + "\n" + Added(good2, 0) + "\n");
+                        Added(missing, expected::kMissingFileCode) + "\n" + Added(good2, 0) + "\n");
   EXPECT_EQ(box.Trace(), before + "VSLibStart(0)\nVSLibClose()\n");
   EXPECT_FALSE(FileExists(list));
 }
@@ -82,7 +71,7 @@ TEST(Run, NothingUsableShowsNoSupportFileClosesAndDeletes) {
       {"only Ctrl-Z", "\x1A" + e2e::AcceptedPhoto(0) + "\n", false, {}},
       {"missing list", "", true, {}},
       {"every file rejected", missing + "\n" + notImage + "\n", false,
-       {Added(missing, e2e::kMissingFileCode), Added(notImage, e2e::kNotAnImageCode)}},
+       {Added(missing, expected::kMissingFileCode), Added(notImage, expected::kNotAnImageCode)}},
   };
   for (const NothingToStart& c : cases) {
     std::string list = box.Path("photos.txt");

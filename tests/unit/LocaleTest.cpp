@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/posix/PosixServices.h"
+#include "platform/SystemServices.h"
 #include "platform/posix/TextConversion.h"
 
 namespace {
@@ -81,7 +81,7 @@ TEST(UserDefaultLCID, ComesFromTheEnvironmentAtEachCall) {
       {nullptr, nullptr, "xx_YY", 0x0C00},
   };
   LocaleEnvironment environment;
-  platform::PosixLocale locale;
+  platform::SystemLocale locale;
   for (const LcidCase& c : cases) {
     environment.Set(c.lcAll, c.lcMessages, c.lang);
     EXPECT_EQ(locale.GetUserDefaultLCID(), c.expected)

@@ -12,7 +12,7 @@
 
 #include "messages/MsgCatalog.h"
 #include "platform/Services.h"
-#include "platform/posix/PosixServices.h"
+#include "platform/SystemServices.h"
 
 namespace {
 
@@ -53,8 +53,8 @@ class RegFileRegistryTest : public ::testing::Test {
     return path;
   }
 
-  platform::RegFileRegistry registry;
-  platform::PosixProcess process;
+  platform::SystemRegistry registry;
+  platform::SystemProcess process;
 
  private:
   platform::Services m_saved;

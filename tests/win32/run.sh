@@ -14,7 +14,7 @@ echo "== i686 shipping build"
 cmake -S "$root" -B "$win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-w64-mingw32.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DTELLAN_BUILD_TESTS=OFF >/dev/null
 cmake --build "$win32" -j"$jobs"
-sh "$root/tests/win32/inspect_program.sh" i686-w64-mingw32-objdump "$win32/bin/tellan.exe" pe32 \
+sh "$root/tests/win32/check_program.sh" i686-w64-mingw32-objdump "$win32/bin/tellan.exe" pe32 \
   i686-w64-mingw32-windres
 
 echo "== x64 build with tests"

@@ -1,4 +1,5 @@
 #include "WineRun.h"
+#include "common/BmpImage.h"
 
 #include <windows.h>
 
@@ -231,32 +232,10 @@ std::string WindowsPathOf(const std::string& unixPath) {
   return path;
 }
 
-namespace {
-
-void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-std::string Bmp(std::uint32_t width, std::uint32_t height) {
-  std::uint32_t row = (width * 3 + 3) / 4 * 4;
-  std::uint32_t pixels = row * height;
-  std::string out = "BM";
-  const std::uint32_t header[] = {54 + pixels, 0, 54, 40, width, height};
-  for (std::uint32_t v : header) PutLittleEndian(out, v, 4);
-  PutLittleEndian(out, 1, 2);
-  PutLittleEndian(out, 24, 2);
-  const std::uint32_t rest[] = {0, pixels, 2835, 2835, 0, 0};
-  for (std::uint32_t v : rest) PutLittleEndian(out, v, 4);
-  out.append(pixels, '\x80');
-  return out;
-}
-
-}  // namespace
-
 std::string AcceptedPhoto(const Sandbox& sandbox, int index) {
   const std::uint32_t sizes[][2] = {{120, 90}, {200, 150}, {64, 64}};
   return sandbox.WriteFile("photo" + std::to_string(index) + ".bmp",
-                           Bmp(sizes[index][0], sizes[index][1]));
+                           BmpImage(sizes[index][0], sizes[index][1]));
 }
 
 }  // namespace winrun

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "WineRun.h"
+#include "common/ExpectedRun.h"
 
 namespace {
 
@@ -15,32 +16,14 @@ using winrun::FileExists;
 using winrun::RunResult;
 using winrun::Sandbox;
 
-const char kTitle[] = "Ordex Vistello (MRV)";
-const char kNoSupportFile[] =
-    "No supported files found. The reasons are listed below.\n\n"
-    "The image is too small or too large.\nThe aspect ratio of the image is too large.\n"
-    "The image is corrupt or the file format is not supported.\n"
-    "The image may have been moved or deleted.\n\nSelect other photos.";
-const char kIncNoSupportFile[] =
-    "Some of the files are not supported. The reasons are listed below.\n\n"
-    "The image is too small or too large.\nThe aspect ratio of the image is too large.\n"
-    "The image is corrupt or the file format is not supported.\n"
-    "The image may have been moved or deleted.\n\nContinue processing using the valid images.";
-
-const std::string kCreated = "VSLibCreate(0, 0, 0, 0) = 0";
-const std::string kModeSet = "VSLibSetMode(2) = 0";
-constexpr int kMissingFileCode = 1;
-constexpr int kNotAnImageCode = 2;
-
-// The trace writes a path as a C string literal: backslashes doubled.
-std::string Added(const std::string& path, int result) {
-  std::string quoted;
-  for (char c : path) {
-    if (c == '\\' || c == '"') quoted += '\\';
-    quoted += c;
-  }
-  return "VSLibAddFile(\"" + quoted + "\", 1) = " + std::to_string(result);
-}
+using expected::Added;
+using expected::kCreated;
+using expected::kIncNoSupportFile;
+using expected::kMissingFileCode;
+using expected::kModeSet;
+using expected::kNoSupportFile;
+using expected::kNotAnImageCode;
+using expected::kTitle;
 
 // What every run must show whatever else it does: a clean exit with status
 // 0, a host dialog that never became visible, boxes without an owner that

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/win32/Win32Services.h"
+#include "platform/SystemServices.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ std::string ReadAll(platform::OpenFile& file) {
 TEST(Win32Files, ReadsTheWholeFileAndHoldsItWithoutSharing) {
   TempFolder folder;
   std::string path = folder.Write("list.txt", "a.jpg\r\nb.jpg\r\n");
-  platform::Win32Files files;
+  platform::SystemFiles files;
   {
     std::unique_ptr<platform::OpenFile> file = files.OpenExclusiveForRead(path.c_str());
     ASSERT_NE(file, nullptr);
@@ -69,7 +69,7 @@ TEST(Win32Files, AFileHeldOpenElsewhereOrAFolderIsNoList) {
   std::string path = folder.Write("held.txt", "x\n");
   HANDLE holder = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  platform::Win32Files files;
+  platform::SystemFiles files;
   EXPECT_EQ(files.OpenExclusiveForRead(path.c_str()), nullptr);
   ::CloseHandle(holder);
   EXPECT_EQ(files.OpenExclusiveForRead(folder.Dir().c_str()), nullptr);
@@ -80,7 +80,7 @@ TEST(Win32Files, AFileHeldOpenElsewhereOrAFolderIsNoList) {
 TEST(Win32Files, PathsThatDoNotFitTheirBufferAreRefused) {
   TempFolder folder;
   std::string path = folder.Write("l.txt", "x\n");
-  platform::Win32Files files;
+  platform::SystemFiles files;
   // The same file named with "." segments: 259 bytes fit, 260 do not.
   std::string padded = folder.Dir();
   while (padded.size() + 2 + 6 <= 259) padded += "\\.";

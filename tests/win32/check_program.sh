@@ -1,6 +1,6 @@
 #!/bin/sh
 # Inspects a cross-built TELLAN program as the loader will see it:
-#   inspect_program.sh <objdump> <tellan.exe> <pe32|pe32+> <windres>
+#   check_program.sh <objdump> <tellan.exe> <pe32|pe32+> <windres>
 # - the PE format (the shipping program is PE32, never PE32+);
 # - the GUI subsystem (2), so that no console ever appears;
 # - VSLIB.dll imported by ordinals 1 to 4 and VSLibSetMode by name, nothing else;

@@ -1,0 +1,59 @@
+// The operating system's implementations of the platform services. Each OS
+// build defines these classes in platform/<os>/; GetServices hands them out.
+#ifndef TELLAN_PLATFORM_SYSTEMSERVICES_H
+#define TELLAN_PLATFORM_SYSTEMSERVICES_H
+
+#include "platform/Services.h"
+
+namespace platform {
+
+// Windows: MessageBoxA with no owner window. Linux: the box on the
+// controlling terminal, waiting for Enter; without a controlling terminal,
+// title and text go to standard error.
+class SystemMessageBox : public MessageBoxApi {
+ public:
+  int MessageBoxA(const char* text, const char* caption, unsigned style) override;
+};
+
+// Windows: CreateFileA with share mode 0. Linux: a regular file opened
+// read-only and held under an exclusive lock.
+class SystemFiles : public FileApi {
+ public:
+  std::unique_ptr<OpenFile> OpenExclusiveForRead(const char* path) override;
+  bool DeleteFileA(const char* path) override;
+};
+
+// Windows: the system registry under HKEY_LOCAL_MACHINE. Linux: a read-only
+// registry in a .reg file.
+class SystemRegistry : public RegistryApi {
+ public:
+  long RegOpenKeyExA(const char* subKey, std::uint32_t options, std::uint32_t access,
+                     RegKey* result) override;
+  long RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* type, unsigned char* data,
+                        std::uint32_t* size) override;
+  long RegCloseKey(RegKey key) override;
+};
+
+// Linux has no WOW64: no module offers IsWow64Process there.
+class SystemProcess : public ProcessApi {
+ public:
+  void* GetModuleHandleA(const char* moduleName) override;
+  void* GetProcAddress(void* module, const char* procName) override;
+  bool CallIsWow64Process(void* isWow64Process, int* wow64) override;
+};
+
+class SystemLocale : public LocaleApi {
+ public:
+  std::uint32_t GetUserDefaultLCID() override;
+};
+
+// Windows: the system's MSXML document component, created through COM.
+// Linux: libxml2.
+class SystemXmlParser : public XmlApi {
+ public:
+  std::unique_ptr<XmlDocument> CreateDocument() override;
+};
+
+}  // namespace platform
+
+#endif

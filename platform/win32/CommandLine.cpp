@@ -1,0 +1,7 @@
+#include "platform/Services.h"
+
+namespace platform {
+
+const char* SwitchCharacters() { return "-/"; }
+
+}  // namespace platform
