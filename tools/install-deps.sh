@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config python3
-  libgtest-dev googletest
+  libgtest-dev libgmock-dev googletest
   libxml2-dev libicu-dev libstb-dev
   locales
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
