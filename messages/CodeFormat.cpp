@@ -6,15 +6,25 @@
 
 namespace {
 
+// A field wider than this is no message, only a way to exhaust memory.
+constexpr std::size_t kMaxFieldDigits = 3;
+
+// Skips a run of digits; false when it is longer than kMaxFieldDigits.
+bool SkipDigits(const std::string& text, std::size_t& i) {
+  std::size_t start = i;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+  return i - start <= kMaxFieldDigits;
+}
+
 // The length of a string conversion "%[flags][width][.precision]s" at text[pos],
 // or 0 when no such conversion starts there.
 std::size_t StringConversionLength(const std::string& text, std::size_t pos) {
   std::size_t i = pos + 1;
   while (i < text.size() && std::strchr("-+ #0", text[i]) != nullptr) ++i;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+  if (!SkipDigits(text, i)) return 0;
   if (i < text.size() && text[i] == '.') {
     ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    if (!SkipDigits(text, i)) return 0;
   }
   if (i < text.size() && text[i] == 's') return i + 1 - pos;
   return 0;

@@ -17,7 +17,7 @@ namespace {
 
 struct FormatCase {
   const char* text;
-  const char* expected;
+  std::string expected;
 };
 
 TEST(FormatWithOneString, OnlyTheFirstStringConversionReadsTheCode) {
@@ -29,6 +29,9 @@ TEST(FormatWithOneString, OnlyTheFirstStringConversionReadsTheCode) {
       {"%5s|%-4s|", "   -5|%-4s|"},
       {"%.1s", "-"},
       {"%*s %s", "%*s -5"},
+      {"%999s|", std::string(997, ' ') + "-5|"},
+      {"%2147483647s %s", "%2147483647s -5"},
+      {"%.2147483647s", "%.2147483647s"},
       {"trailing %", "trailing %"},
       {"%", "%"},
       {"%%s", "%s"},
