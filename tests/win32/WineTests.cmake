@@ -6,6 +6,13 @@ set(TELLAN_WINE_ENVIRONMENT
   "WINEDEBUG=-all"
   "WINEDLLOVERRIDES=mscoree,mshtml=")
 
+# The test programs are started through a launcher that starts one again when
+# Wine died before its main ran (see wine-launch.sh).
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+  set(CMAKE_CROSSCOMPILING_EMULATOR
+    bash ${CMAKE_CURRENT_LIST_DIR}/wine-launch.sh ${CMAKE_CROSSCOMPILING_EMULATOR})
+endif()
+
 add_test(NAME wine_prefix
   COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/wine-prefix.sh ${TELLAN_WINEPREFIX})
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine LABELS wine)
