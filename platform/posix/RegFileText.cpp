@@ -1,10 +1,11 @@
 #include "platform/posix/RegFileText.h"
 
-#include <iconv.h>
 #include <langinfo.h>
 
 #include <cstddef>
 #include <cstdint>
+
+#include "platform/posix/TextConversion.h"
 
 namespace platform {
 namespace {
@@ -89,52 +90,6 @@ std::u32string DecodeUtf8OrBytes(const std::string& bytes, std::size_t start) {
   return out;
 }
 
-// One conversion descriptor from UTF-32LE to the process's code page.
-class CodePageEncoder {
- public:
-  CodePageEncoder() = default;
-  ~CodePageEncoder() {
-    if (m_opened && m_cd != kNoDescriptor()) iconv_close(m_cd);
-  }
-  CodePageEncoder(const CodePageEncoder&) = delete;
-  CodePageEncoder& operator=(const CodePageEncoder&) = delete;
-
-  // Appends c in the code page, or '?' when it has no such character.
-  void Append(char32_t c, std::string* out) {
-    // Opened on the first character beyond ASCII: most values have none.
-    if (!m_opened) {
-      m_cd = iconv_open(nl_langinfo(CODESET), "UTF-32LE");
-      m_opened = true;
-    }
-    if (m_cd == kNoDescriptor()) {
-      out->push_back(static_cast<char>(kReplacement));
-      return;
-    }
-    char in[4] = {static_cast<char>(c & 0xFF), static_cast<char>((c >> 8) & 0xFF),
-                  static_cast<char>((c >> 16) & 0xFF), static_cast<char>((c >> 24) & 0xFF)};
-    char encoded[16];
-    char* inPtr = in;
-    std::size_t inLeft = sizeof in;
-    char* outPtr = encoded;
-    std::size_t outLeft = sizeof encoded;
-    iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
-        inLeft != 0) {
-      out->push_back(static_cast<char>(kReplacement));
-      return;
-    }
-    // Close any shift state so that each character stands alone.
-    iconv(m_cd, nullptr, nullptr, &outPtr, &outLeft);
-    out->append(encoded, static_cast<std::size_t>(outPtr - encoded));
-  }
-
- private:
-  static iconv_t kNoDescriptor() { return reinterpret_cast<iconv_t>(-1); }
-
-  bool m_opened = false;
-  iconv_t m_cd = kNoDescriptor();
-};
-
 }  // namespace
 
 std::u32string DecodeRegFileText(const std::string& bytes) {
@@ -151,14 +106,14 @@ std::u32string DecodeRegFileText(const std::string& bytes) {
 std::string NarrowFromRegFileText(const std::u32string& text) {
   std::string out;
   out.reserve(text.size());
-  CodePageEncoder encoder;
+  CodeSetEncoder encoder(nl_langinfo(CODESET));
   for (char32_t c : text) {
     if (c < 0x80) {
       out.push_back(static_cast<char>(c));
     } else if (IsEscapedByte(c)) {
       out.push_back(static_cast<char>(c - kEscapedByteBase));
-    } else {
-      encoder.Append(c, &out);
+    } else if (!encoder.Append(c, &out)) {
+      out.push_back(static_cast<char>(kReplacement));
     }
   }
   return out;

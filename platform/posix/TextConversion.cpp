@@ -5,7 +5,6 @@
 #include <unicode/ustring.h>
 #include <unicode/utf16.h>
 
-#include <cerrno>
 #include <cstdint>
 #include <vector>
 
@@ -14,58 +13,39 @@
 namespace platform {
 namespace {
 
-constexpr char32_t kReplacement = U'?';
+constexpr char kReplacement = '?';
 
-// One iconv descriptor from UTF-32LE, closed when it goes out of scope.
-class Converter {
- public:
-  explicit Converter(const char* codeSet) : m_cd(iconv_open(codeSet, "UTF-32LE")) {}
-  ~Converter() {
-    if (Usable()) iconv_close(m_cd);
-  }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
-
-  bool Usable() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
-
-  // Appends one character; false when the code set cannot hold it. The
-  // descriptor is fed one character at a time so that a character it refuses
-  // can be replaced without losing the shift state of stateful code sets.
-  bool Append(char32_t c, std::string* out) {
-    char in[4] = {static_cast<char>(c & 0xFF), static_cast<char>((c >> 8) & 0xFF),
-                  static_cast<char>((c >> 16) & 0xFF), static_cast<char>((c >> 24) & 0xFF)};
-    char* inPtr = in;
-    std::size_t inLeft = sizeof in;
-    char buffer[32];
-    char* outPtr = buffer;
-    std::size_t outLeft = sizeof buffer;
-    // A nonzero count means iconv substituted the character on its own (an
-    // irreversible conversion); that is a refusal too, so that only '?'
-    // ever stands in for a character.
-    std::size_t result = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    if (result != 0 || inLeft != 0) {
-      iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-      return false;
-    }
-    out->append(buffer, static_cast<std::size_t>(outPtr - buffer));
-    return true;
-  }
-
-  // Returns a stateful code set to its initial state at the end of the text.
-  void Finish(std::string* out) {
-    char buffer[32];
-    char* outPtr = buffer;
-    std::size_t outLeft = sizeof buffer;
-    if (iconv(m_cd, nullptr, nullptr, &outPtr, &outLeft) != static_cast<std::size_t>(-1)) {
-      out->append(buffer, static_cast<std::size_t>(outPtr - buffer));
-    }
-  }
-
- private:
-  iconv_t m_cd;
-};
+bool IsOpen(iconv_t cd) { return cd != reinterpret_cast<iconv_t>(-1); }
 
 }  // namespace
+
+CodeSetEncoder::~CodeSetEncoder() {
+  if (IsOpen(m_cd)) iconv_close(m_cd);
+}
+
+bool CodeSetEncoder::Append(char32_t c, std::string* out) {
+  if (!m_opened) {
+    m_cd = iconv_open(m_codeSet.c_str(), "UTF-32LE");
+    m_opened = true;
+  }
+  if (!IsOpen(m_cd)) return false;
+  char in[4] = {static_cast<char>(c & 0xFF), static_cast<char>((c >> 8) & 0xFF),
+                static_cast<char>((c >> 16) & 0xFF), static_cast<char>((c >> 24) & 0xFF)};
+  char* inPtr = in;
+  std::size_t inLeft = sizeof in;
+  char encoded[32];
+  char* outPtr = encoded;
+  std::size_t outLeft = sizeof encoded;
+  iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+  // A nonzero count means iconv substituted the character on its own (an
+  // irreversible conversion); that is a refusal too, so that only the
+  // caller's replacement ever stands in for a character.
+  if (iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft) != 0 || inLeft != 0) return false;
+  // Return to the initial shift state after the character.
+  if (iconv(m_cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return false;
+  out->append(encoded, static_cast<std::size_t>(outPtr - encoded));
+  return true;
+}
 
 std::u16string WideFromUtf8(const char* text, std::size_t length) {
   if (text == nullptr || length == 0) return std::u16string();
@@ -91,26 +71,26 @@ std::string Utf8FromWide(const std::u16string& text) {
 }
 
 std::string NarrowInCodeSet(const std::u16string& text, const char* codeSet) {
-  Converter converter(codeSet != nullptr ? codeSet : "");
+  CodeSetEncoder encoder(codeSet);
   std::string out;
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
     char32_t c = text[i++];
-    bool wellFormed = true;
     if (U16_IS_LEAD(c) && i < text.size() && U16_IS_TRAIL(text[i])) {
       c = static_cast<char32_t>(U16_GET_SUPPLEMENTARY(c, text[i]));
       ++i;
     } else if (U16_IS_SURROGATE(c)) {
-      wellFormed = false;
+      out.push_back(kReplacement);
+      continue;
     }
-    if (!converter.Usable()) {
-      out.push_back(wellFormed && c < 0x80 ? static_cast<char>(c) : '?');
-    } else if (!wellFormed || !converter.Append(c, &out)) {
-      if (!converter.Append(kReplacement, &out)) out.push_back('?');
+    // The code sets of the C library's locales all keep ASCII as it is.
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else if (!encoder.Append(c, &out)) {
+      out.push_back(kReplacement);
     }
   }
-  if (converter.Usable()) converter.Finish(&out);
   return out;
 }
 
