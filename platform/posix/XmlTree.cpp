@@ -87,12 +87,9 @@ void TrimEnds(std::vector<Piece>* pieces) {
 // Whether xml:space="preserve" holds at the node: the nearest element that
 // says "preserve" or "default" decides.
 bool PreserveInForce(xmlNodePtr node) {
-  for (xmlNodePtr cur = node; cur != nullptr; cur = cur->parent) {
-    if (cur->type != XML_ELEMENT_NODE) continue;
-    if (PreservesWhiteSpace(cur, false)) return true;
-    if (!PreservesWhiteSpace(cur, true)) return false;
-  }
-  return false;
+  xmlNodePtr element = node->type == XML_ELEMENT_NODE ? node : node->parent;
+  return element != nullptr && element->type == XML_ELEMENT_NODE &&
+         xmlNodeGetSpacePreserve(element) == 1;
 }
 
 }  // namespace
