@@ -165,7 +165,6 @@ std::unique_ptr<XmlNodeList> MsxmlNode::ChildNodes() const {
   return std::make_unique<MsxmlNodeList>(list);
 }
 
-
 // The elements found by a walk of the tree, kept alive by the list.
 class CollectedNodeList : public XmlNodeList {
  public:
@@ -186,11 +185,11 @@ std::u16string NameOf(IXMLDOMNode* node) {
   return name.Text();
 }
 
-// Visits the elements below root in document order (the order of their
-// start tags), without recursion so that deep nesting cannot exhaust the
-// stack. The visitor returns false to stop the walk.
-template <typename Visitor>
-bool WalkElements(IXMLDOMNode* root, Visitor visit) {
+// The elements below root whose name as written is name, in document order
+// (the order of their start tags). The walk keeps its own stack, so that deep
+// nesting cannot exhaust the thread's.
+std::vector<ComPtr<IXMLDOMNode>> ElementsNamed(IXMLDOMNode* root, const std::u16string& name) {
+  std::vector<ComPtr<IXMLDOMNode>> found;
   std::vector<ComPtr<IXMLDOMNode>> pending;
   auto pushChildren = [&pending](IXMLDOMNode* parent) {
     ComPtr<IXMLDOMNodeList> children;
@@ -208,10 +207,10 @@ bool WalkElements(IXMLDOMNode* root, Visitor visit) {
     pending.pop_back();
     DOMNodeType type = NODE_INVALID;
     if (FAILED(node->get_nodeType(&type)) || type != NODE_ELEMENT) continue;
-    if (!visit(node)) return false;
+    if (NameOf(node.Get()) == name) found.push_back(node);
     pushChildren(node.Get());
   }
-  return true;
+  return found;
 }
 
 // The message file's bytes; a file of this size is no message file.
@@ -277,10 +276,7 @@ class MsxmlDocument : public XmlDocument {
       ComPtr<IXMLDOMNode> root;
       if (FAILED(m_document->QueryInterface(IID_IXMLDOMNode, reinterpret_cast<void**>(root.Out()))) || !root)
         return nullptr;
-      WalkElements(root.Get(), [&](const ComPtr<IXMLDOMNode>& element) {
-        if (NameOf(element.Get()) == name) found.push_back(element);
-        return true;
-      });
+      found = ElementsNamed(root.Get(), name);
     }
     return std::make_unique<CollectedNodeList>(std::move(found));
   }
