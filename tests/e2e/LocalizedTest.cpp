@@ -2,6 +2,8 @@
 // locale from the environment, and the built-in texts when nothing can be used.
 #include <gtest/gtest.h>
 
+#include "common/ExpectedRun.h"
+#include "common/SettingsStore.h"
 #include "e2e/Harness.h"
 #include "e2e/Photos.h"
 
@@ -36,7 +38,7 @@ TEST(Localized, TheCultureOfTheUsersLocaleIsShown) {
     RunResult run = RunWithEmptyList(box, {{"LANG", c.lang}, {"TELLAN_REGISTRY_FILE", kExampleStore}});
     EXPECT_EQ(run.exitStatus, 0);
     ASSERT_EQ(run.boxes.size(), 1u) << c.lang << run.terminal;
-    EXPECT_EQ(run.boxes[0].title, "Ordex Vistello (MRV)") << c.lang;
+    EXPECT_EQ(run.boxes[0].title, expected::kTitle) << c.lang;
     EXPECT_EQ(run.boxes[0].text.rfind(c.noSupportFileStart, 0), 0u) << c.lang << ": " << run.boxes[0].text;
 
     std::string list = box.WriteFile("photos.txt", e2e::AcceptedPhoto(0) + "\n");
@@ -52,13 +54,7 @@ TEST(Localized, TheCultureOfTheUsersLocaleIsShown) {
 std::string WriteStore(const Sandbox& box, const std::string& messagesXml) {
   box.WriteFile("product/msg/M.xml", messagesXml);
   return box.WriteFile("settings.reg",
-                       "Windows Registry Editor Version 5.00\r\n\r\n"
-                       "[HKEY_LOCAL_MACHINE\\SOFTWARE\\ORDEX\\Vistello2]\r\n"
-                       "\"InstallFolder\"=\"" + box.Path("product") + "\"\r\n\r\n"
-                       "[HKEY_LOCAL_MACHINE\\SOFTWARE\\ORDEX\\Vistello2\\MARVO]\r\n"
-                       "\"AppendPath\"=\"msg\"\r\n"
-                       "\"XMLFileName\"=\"M.xml\"\r\n"
-                       "\"XMLNeutralFileName\"=\"N.xml\"\r\n");
+                       expected::SettingsStoreText(box.Path("product"), "msg", "M.xml", "N.xml"));
 }
 
 TEST(Localized, MissingKeysAndUnusableSettingsFallBackToTheBuiltInTexts) {
@@ -77,12 +73,12 @@ TEST(Localized, MissingKeysAndUnusableSettingsFallBackToTheBuiltInTexts) {
   // No culture for the locale, none marked, and no neutral file: built-in.
   RunResult noCulture = RunWithEmptyList(box, {{"LANG", "ja_JP.UTF-8"}, {"TELLAN_REGISTRY_FILE", store}});
   ASSERT_EQ(noCulture.boxes.size(), 1u);
-  EXPECT_EQ(noCulture.boxes[0].title, "Ordex Vistello (MRV)");
+  EXPECT_EQ(noCulture.boxes[0].title, expected::kTitle);
 
   // No settings store at all: built-in, and nothing else is said.
   RunResult noStore = RunWithEmptyList(box, {{"LANG", "de_DE.UTF-8"}, {"TELLAN_REGISTRY_FILE", box.Path("none.reg")}});
   ASSERT_EQ(noStore.boxes.size(), 1u);
-  EXPECT_EQ(noStore.boxes[0].title, "Ordex Vistello (MRV)");
+  EXPECT_EQ(noStore.boxes[0].title, expected::kTitle);
   EXPECT_EQ(noStore.boxes[0].text.rfind(builtInStart, 0), 0u);
   EXPECT_EQ(noStore.exitStatus, 0);
 }

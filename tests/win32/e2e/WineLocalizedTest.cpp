@@ -17,6 +17,7 @@
 #include <string>
 
 #include "WineRun.h"
+#include "common/SettingsStore.h"
 
 namespace {
 
@@ -32,27 +33,6 @@ const wchar_t kBuiltInCreateLib[] = L"An error (-5) has occurred.";
 
 std::wstring Start(const std::wstring& text, const wchar_t* start) {
   return text.substr(0, std::wcslen(start));
-}
-
-// A string value as a .reg file writes it: backslash and quote escaped.
-std::string RegString(const std::string& text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '\\' || c == '"') out += '\\';
-    out += c;
-  }
-  return out + "\"";
-}
-
-std::string StoreText(const std::string& installFolder, const std::string& appendPath,
-                      const std::string& fileName, const std::string& neutralFileName) {
-  return "Windows Registry Editor Version 5.00\r\n\r\n"
-         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\ORDEX\\Vistello2]\r\n"
-         "\"InstallFolder\"=" + RegString(installFolder) + "\r\n\r\n"
-         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\ORDEX\\Vistello2\\MARVO]\r\n"
-         "\"AppendPath\"=" + RegString(appendPath) + "\r\n"
-         "\"XMLFileName\"=" + RegString(fileName) + "\r\n"
-         "\"XMLNeutralFileName\"=" + RegString(neutralFileName) + "\r\n";
 }
 
 // Runs a console tool of the prefix with its output discarded; its exit
@@ -124,8 +104,8 @@ class ImportedSettings {
 
 // The shipped message files: examples/messages under the checkout.
 std::string ExampleStore() {
-  return StoreText(winrun::WindowsPathOf(TELLAN_EXAMPLES_DIR), "messages", "messages.xml",
-                   "messages-neutral.xml");
+  return expected::SettingsStoreText(winrun::WindowsPathOf(TELLAN_EXAMPLES_DIR), "messages",
+                                     "messages.xml", "messages-neutral.xml");
 }
 
 RunResult RunWithEmptyList(const Sandbox& sandbox) {
@@ -219,7 +199,7 @@ std::string LcidText(DWORD lcid) {
 TEST(WineLocalized, AMessageFileOfOurOwnIsCompletedByTheBuiltInTexts) {
   Sandbox sandbox;
   ::CreateDirectoryA(sandbox.Path("msg").c_str(), nullptr);
-  ImportedSettings settings(sandbox, StoreText(sandbox.Dir(), "msg", "M.xml", "N.xml"));
+  ImportedSettings settings(sandbox, expected::SettingsStoreText(sandbox.Dir(), "msg", "M.xml", "N.xml"));
   ASSERT_EQ(settings.ImportResult(), 0);
   ASSERT_EQ(InstallFolderInRegistry(), sandbox.Dir());
   const DWORD lcid = ::GetUserDefaultLCID();
