@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -116,17 +117,11 @@ Sandbox::Sandbox() {
 }
 
 Sandbox::~Sandbox() {
-  // The folder is left to Wine's temporary folder when something still
-  // holds a file; only what the run made is removed.
-  WIN32_FIND_DATAA found;
-  HANDLE search = ::FindFirstFileA((m_dir + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ::DeleteFileA(Path(found.cFileName).c_str());
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-  }
-  ::RemoveDirectoryA(m_dir.c_str());
+  // Everything in the folder was made by the test or the run, the library's
+  // job folders included. What something still holds stays in Wine's
+  // temporary folder.
+  std::error_code ignored;
+  std::filesystem::remove_all(m_dir, ignored);
 }
 
 std::string Sandbox::WriteFile(const std::string& name, const std::string& bytes) const {
