@@ -4,7 +4,7 @@
 
 #include "app/TELLANDlg.h"
 #include "framework/StdioFile.h"
-#include "handoff/VSLib.h"
+#include "vslib/VSLib.h"
 #include "messages/MsgBox.h"
 #include "platform/Services.h"
 

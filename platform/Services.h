@@ -11,6 +11,15 @@
 
 namespace platform {
 
+// The icon bits of a message-box style, as MessageBoxA takes them.
+enum MessageBoxIcon : unsigned {
+  kIconMask = 0xF0,
+  kIconError = 0x10,
+  kIconQuestion = 0x20,
+  kIconWarning = 0x30,
+  kIconInformation = 0x40,
+};
+
 // A modal message box with no owner window.
 class MessageBoxApi {
  public:

@@ -1,7 +1,7 @@
 // The entry points: one session per process, every call traced with the
 // result the caller is given.
 #define VSLIB_BUILDING
-#include "handoff/VSLib.h"
+#include "vslib/VSLib.h"
 
 #include <mutex>
 #include <string>

@@ -1,9 +1,7 @@
 // The photo list on Linux: opened read-only, regular files only, and held
 // under an exclusive lock so that a list another process holds locked counts
 // as one that cannot be opened.
-#include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +9,7 @@
 #include <string>
 
 #include "platform/SystemServices.h"
+#include "platform/posix/RegularFile.h"
 
 namespace platform {
 namespace {
@@ -52,16 +51,12 @@ class PosixOpenFile : public OpenFile {
 
 std::unique_ptr<OpenFile> SystemFiles::OpenExclusiveForRead(const char* path) {
   if (path == nullptr || path[0] == '\0' || !FitsPathBuffer(path)) return nullptr;
-  // Non-blocking, so that a FIFO cannot hold the run at the open.
-  int fd = open(path, O_RDONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+  int fd = OpenRegularFile(path);
   if (fd < 0) return nullptr;
-  struct stat info;
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
     close(fd);
     return nullptr;
   }
-  int flags = fcntl(fd, F_GETFL);
-  if (flags != -1) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
   return std::make_unique<PosixOpenFile>(fd);
 }
 

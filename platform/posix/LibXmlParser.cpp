@@ -1,16 +1,15 @@
 // Message files parsed by libxml2. A message file is trusted to be well-formed
 // XML and nothing more: it may not reach the network, other files or the
 // entity expansion that a document type declaration would allow.
-#include <fcntl.h>
 #include <libxml/parser.h>
 #include <libxml/xmlerror.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdarg>
 
 #include "platform/SystemServices.h"
+#include "platform/posix/RegularFile.h"
 #include "platform/posix/TextConversion.h"
 #include "platform/posix/XmlTree.h"
 
@@ -73,26 +72,13 @@ class SilentErrors {
   void* m_structuredContext;
 };
 
-// Opens an existing regular file for reading; -1 otherwise. A FIFO or a
-// device would block or never end.
-int OpenRegularFile(const std::string& path) {
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) return -1;
-  struct stat status;
-  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-    close(fd);
-    return -1;
-  }
-  return fd;
-}
-
 // The whole file parsed and well-formed, or nothing.
 XmlTree ParseMessageFile(const char* path) {
   if (path == nullptr) return nullptr;
   // Paths are composed the Windows way from the settings.
   std::string localPath(path);
   std::replace(localPath.begin(), localPath.end(), '\\', '/');
-  int fd = OpenRegularFile(localPath);
+  int fd = OpenRegularFile(localPath.c_str());
   if (fd < 0) return nullptr;
 
   SilentErrors silence;

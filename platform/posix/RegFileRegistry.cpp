@@ -1,6 +1,5 @@
 // The settings store of the Linux build: a read-only registry kept in a .reg
 // file, as Windows administrators export and edit it.
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +11,7 @@
 
 #include "platform/SystemServices.h"
 #include "platform/posix/RegFileParser.h"
+#include "platform/posix/RegularFile.h"
 
 #ifndef TELLAN_DEFAULT_REGISTRY_FILE
 #define TELLAN_DEFAULT_REGISTRY_FILE "/etc/tellan/registry.reg"
@@ -53,10 +53,10 @@ std::string StoreFilePath() {
 // The whole file, or false when it is missing, unreadable, not a regular file
 // or too large.
 bool ReadStoreFile(const std::string& path, std::string* bytes) {
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) return false;
   struct stat info;
-  bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kLargestStoreFile;
+  int fd = OpenRegularFile(path.c_str(), &info);
+  if (fd < 0) return false;
+  bool ok = info.st_size <= kLargestStoreFile;
   if (ok) {
     bytes->clear();
     bytes->reserve(static_cast<std::size_t>(info.st_size));

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 
-#include "framework/afx.h"
 #include "platform/SystemServices.h"
 
 namespace platform {
@@ -15,14 +14,14 @@ namespace {
 constexpr int kIdOk = 1;
 
 const char* IconSign(unsigned style) {
-  switch (style & MB_ICONMASK) {
-    case MB_ICONHAND:
+  switch (style & kIconMask) {
+    case kIconError:
       return "(X) ";
-    case MB_ICONQUESTION:
+    case kIconQuestion:
       return "(?) ";
-    case MB_ICONEXCLAMATION:
+    case kIconWarning:
       return "(!) ";
-    case MB_ICONASTERISK:
+    case kIconInformation:
       return "(i) ";
     default:
       return "";

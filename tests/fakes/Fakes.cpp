@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "handoff/VSLib.h"
+#include "vslib/VSLib.h"
 
 namespace fakes {
 

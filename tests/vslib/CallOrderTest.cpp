@@ -2,7 +2,7 @@
 // orders it does not know.
 #include "LibraryTest.h"
 #include "TestImages.h"
-#include "handoff/VSLib.h"
+#include "vslib/VSLib.h"
 #include "vslib/ResultCodes.h"
 
 namespace vslib_test {

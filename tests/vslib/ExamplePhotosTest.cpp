@@ -3,7 +3,7 @@
 #include <string>
 
 #include "LibraryTest.h"
-#include "handoff/VSLib.h"
+#include "vslib/VSLib.h"
 #include "vslib/ResultCodes.h"
 
 namespace vslib_test {

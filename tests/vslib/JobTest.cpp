@@ -11,7 +11,7 @@
 
 #include "LibraryTest.h"
 #include "TestImages.h"
-#include "handoff/VSLib.h"
+#include "vslib/VSLib.h"
 #include "vslib/ResultCodes.h"
 
 namespace vslib_test {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "handoff/VSLib.h"
+#include "vslib/VSLib.h"
 
 namespace vslib_test {
 namespace {

@@ -2,8 +2,8 @@
    bound to the library when the process is loaded. Every entry point uses the
    C calling convention (__cdecl); arguments and results are 32-bit values,
    and a result of 0 means success. */
-#ifndef TELLAN_HANDOFF_VSLIB_H
-#define TELLAN_HANDOFF_VSLIB_H
+#ifndef TELLAN_VSLIB_VSLIB_H
+#define TELLAN_VSLIB_VSLIB_H
 
 #include <stdint.h>
 
