@@ -1,13 +1,15 @@
 #include "messages/CodeFormat.h"
 
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace {
 
 // A field wider than this is no message, only a way to exhaust memory.
 constexpr std::size_t kMaxFieldDigits = 3;
+
+// A message text may hold any byte, NUL included, and a NUL is no flag.
+bool IsFlag(char c) { return c == '-' || c == '+' || c == ' ' || c == '#' || c == '0'; }
 
 // Skips a run of digits; false when it is longer than kMaxFieldDigits.
 bool SkipDigits(const std::string& text, std::size_t& i) {
@@ -20,7 +22,7 @@ bool SkipDigits(const std::string& text, std::size_t& i) {
 // or 0 when no such conversion starts there.
 std::size_t StringConversionLength(const std::string& text, std::size_t pos) {
   std::size_t i = pos + 1;
-  while (i < text.size() && std::strchr("-+ #0", text[i]) != nullptr) ++i;
+  while (i < text.size() && IsFlag(text[i])) ++i;
   if (!SkipDigits(text, i)) return 0;
   if (i < text.size() && text[i] == '.') {
     ++i;

@@ -226,25 +226,21 @@ std::string RegFileStore::Folded(std::string name) {
 }
 
 RegFileStore::Values& RegFileStore::CreateKey(const std::string& keyPath) {
-  std::string folded = Folded(keyPath);
-  for (std::size_t at = folded.find('\\'); at != std::string::npos;
-       at = folded.find('\\', at + 1)) {
-    m_keys[folded.substr(0, at)];
-  }
-  return m_keys[folded];
+  return m_keys[Folded(keyPath)];
 }
 
 const RegFileStore::Values* RegFileStore::FindKey(const std::string& keyPath) const {
-  auto it = m_keys.find(Folded(keyPath));
-  return it == m_keys.end() ? nullptr : &it->second;
-}
-
-const RegFileValue* RegFileStore::FindValue(const std::string& keyPath,
-                                            const std::string& valueName) const {
-  const Values* values = FindKey(keyPath);
-  if (values == nullptr) return nullptr;
-  auto it = values->find(Folded(valueName));
-  return it == values->end() ? nullptr : &it->second;
+  std::string folded = Folded(keyPath);
+  auto it = m_keys.find(folded);
+  if (it != m_keys.end()) return &it->second;
+  // Only the keys a file names are stored, so that a deep key costs its own
+  // length and not the sum of all its parents' lengths; a key above one of
+  // them exists all the same, with no values. Its subkeys sort right after
+  // the path and a backslash.
+  folded.push_back('\\');
+  it = m_keys.lower_bound(folded);
+  if (it != m_keys.end() && it->first.compare(0, folded.size(), folded) == 0) return &m_noValues;
+  return nullptr;
 }
 
 RegFileStore ParseRegFile(const std::string& bytes) {

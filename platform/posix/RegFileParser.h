@@ -19,16 +19,17 @@ class RegFileStore {
   using Values = std::map<std::string, RegFileValue>;
 
   // Key paths below HKEY_LOCAL_MACHINE and value names compare without regard
-  // to ASCII letter case. Null when the file does not create the key.
+  // to ASCII letter case. Null when the file creates neither the key nor a
+  // key below it.
   const Values* FindKey(const std::string& keyPath) const;
-  const RegFileValue* FindValue(const std::string& keyPath, const std::string& valueName) const;
 
-  // The key and every key above it; returns the key's values.
+  // The key, which also makes every key above it exist; returns its values.
   Values& CreateKey(const std::string& keyPath);
   static std::string Folded(std::string name);
 
  private:
   std::map<std::string, Values> m_keys;
+  Values m_noValues;
 };
 
 // Parses a whole .reg file (any of its encodings). A file without a regedit

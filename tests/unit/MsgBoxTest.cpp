@@ -16,7 +16,7 @@
 namespace {
 
 struct FormatCase {
-  const char* text;
+  std::string text;
   std::string expected;
 };
 
@@ -36,6 +36,10 @@ TEST(FormatWithOneString, OnlyTheFirstStringConversionReadsTheCode) {
       {"%", "%"},
       {"%%s", "%s"},
       {"", ""},
+      // A NUL is an ordinary byte of the text, never a flag.
+      {std::string("%\0s %s", 6), std::string("%\0s -5", 6)},
+      {std::string("%-\0s", 4), std::string("%-\0s", 4)},
+      {std::string("50%\0", 4), std::string("50%\0", 4)},
   };
   for (const FormatCase& c : cases) EXPECT_EQ(FormatWithOneString(c.text, "-5"), c.expected) << c.text;
 }

@@ -59,7 +59,12 @@ void Check(const std::vector<ParseCase>& cases) {
   for (const ParseCase& c : cases) {
     SCOPED_TRACE(c.what);
     platform::RegFileStore store = platform::ParseRegFile(c.file);
-    const platform::RegFileValue* value = store.FindValue(c.key, c.name);
+    const platform::RegFileStore::Values* values = store.FindKey(c.key);
+    const platform::RegFileValue* value = nullptr;
+    if (values != nullptr) {
+      auto it = values->find(platform::RegFileStore::Folded(c.name));
+      if (it != values->end()) value = &it->second;
+    }
     ASSERT_EQ(value != nullptr, c.present);
     if (value == nullptr) continue;
     EXPECT_EQ(value->type, c.type);
@@ -143,6 +148,25 @@ TEST(RegFileParser, KeysAndNamesIgnoreCaseAndOnlyLocalMachineCounts) {
   EXPECT_NE(store.FindKey("Software\\ORDEX\\Vistello2\\MARVO"), nullptr);
   EXPECT_NE(store.FindKey("software\\ordex"), nullptr) << "a subkey implies its parents";
   EXPECT_EQ(store.FindKey("Software\\ORDEX\\Vistello"), nullptr);
+  EXPECT_EQ(store.FindKey("Software\\ORDEX\\Vistello2\\MARVO\\X"), nullptr);
+
+  // A key named after its subkey keeps its own values.
+  store = platform::ParseRegFile(v5 + "[HKLM\\A\\B]\n\"b\"=\"1\"\n[HKLM\\A]\n\"a\"=\"2\"\n");
+  ASSERT_NE(store.FindKey("a"), nullptr);
+  EXPECT_EQ(store.FindKey("a")->count("a"), 1u);
+  EXPECT_EQ(store.FindKey("a\\b")->count("a"), 0u);
+}
+
+TEST(RegFileParser, ADeepKeyCostsMemoryInProportionToItsLength) {
+  // Each level of 200,000 would once be stored as a key of its own: gigabytes.
+  std::string path;
+  for (int i = 0; i < 200000; ++i) path += "k\\";
+  platform::RegFileStore store =
+      platform::ParseRegFile(std::string(kV5) + "[HKLM\\" + path + "]\n\"V\"=\"x\"\n");
+  ASSERT_NE(store.FindKey(path), nullptr);
+  EXPECT_EQ(store.FindKey(path)->count("v"), 1u);
+  EXPECT_NE(store.FindKey(path.substr(0, 2 * 100000 - 1)), nullptr);
+  EXPECT_EQ(store.FindKey(path.substr(0, 2 * 100000)), nullptr) << "a trailing backslash is another name";
 }
 
 TEST(RegFileParser, LinesItDoesNotUnderstandAreSkipped) {
