@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test of TELLAN: the Linux build (unit and end-to-end tests), the
-# same under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows
+# same under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of
+# every fuzz harness, and the Windows
 # builds (the shipping i686 program inspected, the x64 twin tested under Wine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,6 +22,8 @@ run_linux() {
 run_linux build
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   run_linux build-asan -DTELLAN_SANITIZE=ON
+
+bash tests/fuzz/run.sh
 
 echo "=== Windows builds"
 bash tests/win32/run.sh

@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config python3
   libgtest-dev libgmock-dev googletest
   libxml2-dev libicu-dev libstb-dev
+  clang libclang-rt-14-dev
   locales
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 mingw-w64-tools

@@ -1,6 +1,6 @@
 // The photo list on Linux: opened read-only, regular files only, and held
 // under an exclusive lock so that a list another process holds locked counts
-// as one that cannot be opened.
+// as one that cannot be opened, nor deleted.
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -60,6 +60,16 @@ std::unique_ptr<OpenFile> SystemFiles::OpenExclusiveForRead(const char* path) {
   return std::make_unique<PosixOpenFile>(fd);
 }
 
-bool SystemFiles::DeleteFileA(const char* path) { return path != nullptr && unlink(path) == 0; }
+bool SystemFiles::DeleteFileA(const char* path) {
+  // As on Windows, only a file on disk is deleted: never a FIFO, a device, a
+  // socket or a folder (nor a link to one), never a path past the length
+  // rule, and never a file another process holds locked.
+  if (path == nullptr || path[0] == '\0' || !FitsPathBuffer(path)) return false;
+  int fd = OpenRegularFile(path);
+  if (fd < 0) return false;
+  bool deleted = flock(fd, LOCK_EX | LOCK_NB) == 0 && unlink(path) == 0;
+  close(fd);
+  return deleted;
+}
 
 }  // namespace platform

@@ -13,6 +13,8 @@ using Text = std::u32string;
 using TextView = std::u32string_view;
 
 constexpr std::uint32_t kTypeString = 1;
+constexpr std::uint32_t kTypeExpandString = 2;
+constexpr std::uint32_t kTypeMultiString = 7;
 constexpr std::uint32_t kTypeBinary = 3;
 constexpr std::uint32_t kTypeDword = 4;
 
@@ -127,7 +129,14 @@ bool ParseData(TextView data, RegFileValue* value) {
     if (close == TextView::npos || !ParseHexNumber(data.substr(0, close), 8, &value->type)) {
       return false;
     }
-    return ParseByteList(data.substr(close + 2), &value->data);
+    if (!ParseByteList(data.substr(close + 2), &value->data)) return false;
+    // The registry holds string values in UTF-16LE, and RegQueryValueExA
+    // hands them over in the code page, zeros and %...% included as they are.
+    if (value->type == kTypeString || value->type == kTypeExpandString ||
+        value->type == kTypeMultiString) {
+      value->data = NarrowFromRegFileText(DecodeUtf16LeText(value->data));
+    }
+    return true;
   }
   return false;
 }

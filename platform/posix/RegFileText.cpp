@@ -103,6 +103,8 @@ std::u32string DecodeRegFileText(const std::string& bytes) {
   return DecodeUtf8OrBytes(bytes, utf8Mark ? 3 : 0);
 }
 
+std::u32string DecodeUtf16LeText(const std::string& bytes) { return DecodeUtf16Le(bytes, 0); }
+
 std::string NarrowFromRegFileText(const std::u32string& text) {
   std::string out;
   out.reserve(text.size());

@@ -14,6 +14,10 @@ namespace platform {
 // reaches the narrow store unchanged. Unpaired UTF-16 surrogates become '?'.
 std::u32string DecodeRegFileText(const std::string& bytes);
 
+// Decodes UTF-16LE bytes with no byte-order mark, as the registry holds its
+// string values; an odd last byte is no character.
+std::u32string DecodeUtf16LeText(const std::string& bytes);
+
 // Encodes characters in the code page of the process (nl_langinfo(CODESET));
 // escaped raw bytes are written back as they were, and a character that the
 // code page cannot hold becomes '?'.

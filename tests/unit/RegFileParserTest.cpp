@@ -100,7 +100,7 @@ TEST(RegFileParser, HeadersEncodingsAndLineEnds) {
 TEST(RegFileParser, ValueKindsKeepTheirExactBytes) {
   const std::string k = std::string(kV5) + "[HKEY_LOCAL_MACHINE\\K]\n";
   std::string list260 = "\"Big\"=hex(1):";
-  for (int i = 0; i < 260; ++i) list260 += i == 0 ? "41" : ",\\\n  41";
+  for (int i = 0; i < 260; ++i) list260 += i == 0 ? "41,00" : ",\\\n  41,00";
   Check({
       {"escapes in the data", k + "\"P\"=\"C:\\\\P\\\\\\\"q\\\"\"\n", "K", "P", true, 1,
        std::string("C:\\P\\\"q\"", 9)},
@@ -111,8 +111,7 @@ TEST(RegFileParser, ValueKindsKeepTheirExactBytes) {
       {"dword", k + "\"D\"=dword:0000012a\n", "K", "D", true, 4, Bytes({0x2a, 0x01, 0, 0})},
       {"binary", k + "\"B\"=hex:41,42\n", "K", "B", true, 3, "AB"},
       {"empty binary", k + "\"B\"=hex:\n", "K", "B", true, 3, ""},
-      {"string without its zero", k + "\"S\"=hex(1):43,3a\n", "K", "S", true, 1, "C:"},
-      {"continued byte list", k + "\"L\"=hex(2):41,42,\\\n  43,\\\r\n  44\n", "K", "L", true, 2,
+      {"continued byte list", k + "\"L\"=hex(3):41,42,\\\n  43,\\\r\n  44\n", "K", "L", true, 3,
        "ABCD"},
       {"260 bytes over many lines", k + list260 + "\n", "K", "Big", true, 1, std::string(260, 'A')},
       {"blanks around the equals sign", k + "\"W\" = \"v\"  \n", "K", "W", true, 1,
@@ -120,6 +119,29 @@ TEST(RegFileParser, ValueKindsKeepTheirExactBytes) {
       {"later lines replace earlier ones", k + "\"R\"=\"old\"\n\"R\"=\"new\"\n", "K", "R", true,
        1, std::string("new", 4)},
       {"a minus removes the value", k + "\"R\"=\"old\"\n\"R\"=-\n", "K", "R", false, 0, ""},
+  });
+}
+
+TEST(RegFileParser, StringTypesInHexAreUtf16ReadInTheCodePage) {
+  const std::string k = std::string(kV5) + "[HKEY_LOCAL_MACHINE\\K]\n";
+  Check({
+      {"REG_SZ without its zero", k + "\"S\"=hex(1):43,00,3a,00\n", "K", "S", true, 1, "C:"},
+      {"REG_SZ with its zero", k + "\"S\"=hex(1):43,00,00,00\n", "K", "S", true, 1,
+       std::string("C", 2)},
+      {"REG_EXPAND_SZ is not expanded",
+       k + "\"E\"=hex(2):25,00,57,00,25,00,5c,00,\\\n  78,00,00,00\n", "K", "E", true, 2,
+       std::string("%W%\\x", 6)},
+      {"REG_MULTI_SZ keeps its separators",
+       k + "\"M\"=hex(7):61,00,00,00,62,00,00,00,00,00\n", "K", "M", true, 7,
+       std::string("a\0b\0\0", 5)},
+      {"an odd last byte is no character", k + "\"S\"=hex(1):41,00,42\n", "K", "S", true, 1, "A"},
+      {"an empty string value", k + "\"S\"=hex(2):\n", "K", "S", true, 2, ""},
+      {"binary stays raw", k + "\"B\"=hex(3):41,00\n", "K", "B", true, 3, std::string("A", 2)},
+      {"hex: stays raw", k + "\"B\"=hex:41,00\n", "K", "B", true, 3, std::string("A", 2)},
+      {"other types stay raw", k + "\"N\"=hex(0):41,00\n", "K", "N", true, 0,
+       std::string("A", 2)},
+      {"a dword in hex stays raw", k + "\"D\"=hex(4):41,00,00,00\n", "K", "D", true, 4,
+       std::string("A\0\0", 4)},
   });
 }
 
@@ -219,6 +241,8 @@ TEST(RegFileParser, TextIsStoredInTheProcessCodePage) {
          "K", "T", true, 1, std::string("a?b", 4)},
         {"plain bytes pass unchanged", k + "\"T\"=\"caf\xE9\"\n", "K", "T", true, 1,
          std::string("caf\xE9", 5)},
+        {"hex string beyond the code page", k + "\"T\"=hex(2):e9,00,ac,20,00,00\n", "K", "T",
+         true, 2, std::string("??", 3)},
     });
   }
   CodePage utf8("C.UTF-8");
@@ -228,6 +252,10 @@ TEST(RegFileParser, TextIsStoredInTheProcessCodePage) {
        std::string("caf\xC3\xA9", 6)},
       {"UTF-16 into UTF-8", Utf16File(u"REGEDIT4\n[HKLM\\K]\n\"T\"=\"\u20ac\U0001F600\"\n"), "K",
        "T", true, 1, std::string("\xE2\x82\xAC\xF0\x9F\x98\x80", 8)},
+      {"hex string into UTF-8", k + "\"T\"=hex(2):e9,00,3d,d8,00,de,00,00\n", "K", "T", true, 2,
+       std::string("\xC3\xA9\xF0\x9F\x98\x80", 7)},
+      {"unpaired surrogate in a hex string", k + "\"T\"=hex(1):00,d8,41,00\n", "K", "T", true, 1,
+       "?A"},
   });
 }
 

@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -68,6 +69,20 @@ TEST_F(RegFileRegistryTest, MessageFilePathsComeFromARegeditExport) {
   CMsgCatalog catalog;
   EXPECT_STREQ(catalog.GetMessageFilePath(FALSE), "/opt/vistello\\msg\\M.xml");
   EXPECT_STREQ(catalog.GetMessageFilePath(TRUE), "/opt/vistello\\msg\\N.xml");
+}
+
+TEST_F(RegFileRegistryTest, StringValuesExportedInHexReadAsTextInTheCodePage) {
+  // REG_EXPAND_SZ, REG_SZ and REG_MULTI_SZ as regedit writes them: UTF-16LE
+  // bytes. %...% stays as written; a multi-string gives its first string.
+  UseStore(TELLAN_TEST_DATA_DIR "/reg/vistello-hex-utf16.reg");
+  std::string saved = std::setlocale(LC_CTYPE, nullptr);
+  if (std::setlocale(LC_CTYPE, "C.UTF-8") == nullptr) GTEST_SKIP() << "no C.UTF-8 locale";
+  CMsgCatalog catalog;
+  std::string path = catalog.GetMessageFilePath(FALSE);
+  std::string neutralPath = catalog.GetMessageFilePath(TRUE);
+  std::setlocale(LC_CTYPE, saved.c_str());
+  EXPECT_EQ(path, "/opt/vistell\xC3\xB6 %ProgramFiles%\\msg\\M.xml");
+  EXPECT_EQ(neutralPath, "/opt/vistell\xC3\xB6 %ProgramFiles%\\msg\\N.xml");
 }
 
 TEST_F(RegFileRegistryTest, AStoreThatCannotBeUsedFindsNoKey) {
@@ -144,14 +159,14 @@ TEST_F(RegFileRegistryTest, EachOpenReadsTheFileAfresh) {
 }
 
 TEST_F(RegFileRegistryTest, SizeRulesCountTheSameBytesAsOnWindows) {
-  // hex(1) stores exactly the bytes listed: a 260-byte InstallFolder is
-  // refused before it is read.
-  std::string product = "REGEDIT4\n[HKLM\\Software\\ORDEX\\Vistello2]\n\"InstallFolder\"=hex(1):2f";
+  // A hex(1) value of 260 UTF-16 characters with no zero reads as 260 bytes:
+  // an InstallFolder that long is refused before it is read.
+  std::string product = "REGEDIT4\n[HKLM\\Software\\ORDEX\\Vistello2]\n\"InstallFolder\"=hex(1):2f,00";
   std::string settings = "\n[HKLM\\Software\\ORDEX\\Vistello2\\MARVO]\n\"AppendPath\"=\"\"\n"
                          "\"XMLFileName\"=\"\"\n";
   auto folderOf = [](int bytes) {
     std::string list;
-    for (int i = 1; i < bytes; ++i) list += ",\\\n  61";
+    for (int i = 1; i < bytes; ++i) list += ",\\\n  61,00";
     return list;
   };
   UseStore(WriteStore(product + folderOf(260) + settings));
