@@ -29,16 +29,22 @@ for name in regfile textmode msgfile codeformat lcid; do
   mkdir -p "$artifacts" "$work"
   options=(-artifact_prefix="$artifacts/" -rss_limit_mb="${rss_limit_mb[$name]:-2048}"
            -timeout=10 -print_final_stats=1)
+  log=$build/fuzz-work/$name.log
   echo "=== fuzz_$name: seed corpus"
-  "$fuzzer" "${options[@]}" "$corpus"/* 2>&1 | tail -n 3
+  # The failing seed is the last one the log names.
+  if ! "$fuzzer" "${options[@]}" "$corpus"/* >"$log" 2>&1; then
+    cat "$log"
+    echo "fuzz_$name FAILED on a seed of $corpus/" >&2
+    exit 1
+  fi
+  grep -E "^Executed" "$log" | tail -n 1
   echo "=== fuzz_$name: ${seconds}s"
   # New inputs go to the work folder; the seed corpus in the tree stays as it is.
-  log=$build/fuzz-work/$name.log
   if ! "$fuzzer" "${options[@]}" -max_total_time="$seconds" "$work" "$corpus" >"$log" 2>&1; then
     cat "$log"
     echo "fuzz_$name FAILED; the input is in $artifacts/" >&2
     exit 1
   fi
-  tail -n 12 "$log"
+  grep -E "^Done|stat::(new_units_added|peak_rss_mb)" "$log"
 done
 echo "All fuzz harnesses passed."
