@@ -14,8 +14,9 @@ namespace {
 
 const std::string kProductKey = "Software\\ORDEX\\Vistello2";
 const std::string kSettingsKey = kProductKey + "\\MARVO";
-constexpr std::uint32_t kRead = 0x20019;
-constexpr std::uint32_t kRead64 = 0x20119;
+constexpr std::uint32_t kRead = KEY_READ;
+constexpr std::uint32_t kRead64 = KEY_READ | KEY_WOW64_64KEY;
+static_assert(kRead == 0x20019 && kRead64 == 0x20119, "the access masks the settings are read with");
 
 std::string Str(const std::string& text) { return text + std::string(1, '\0'); }
 
