@@ -1,6 +1,5 @@
 // Deleting the photo list on Linux: what Windows' DeleteFileA would delete,
 // and nothing else.
-#ifndef _WIN32
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -137,4 +136,3 @@ TEST_F(DeleteFileTest, APathPastTheLengthRuleStays) {
 }
 
 }  // namespace
-#endif
