@@ -1,5 +1,5 @@
-// Chooses the kind of message box: the controlling terminal, else standard
-// error.
+// Chooses the kind of message box: the desktop when there is one, else the
+// controlling terminal, else standard error.
 #include "platform/SystemServices.h"
 #include "platform/posix/MessageBoxKinds.h"
 
@@ -13,7 +13,7 @@ constexpr int kIdOk = 1;
 int SystemMessageBox::MessageBoxA(const char* text, const char* caption, unsigned style) {
   std::string body = text != nullptr ? text : "";
   std::string title = caption != nullptr ? caption : "";
-  if (!ShowTerminalMessageBox(body, title, style)) {
+  if (!ShowDesktopMessageBox(body, title, style) && !ShowTerminalMessageBox(body, title, style)) {
     ShowMessageOnStandardError(body, title, style);
   }
   return kIdOk;
