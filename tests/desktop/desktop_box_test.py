@@ -12,6 +12,7 @@ end of the run: the library's trace, the list and the exit status.
 It starts its own D-Bus session. Exit status 77 means skipped.
 """
 import argparse
+import ctypes
 import os
 import shutil
 import signal
@@ -89,6 +90,12 @@ def cases(examples_build):
     return table
 
 
+def end_with_parent():
+    """The X server ends with the test, also when ctest kills it at its time limit."""
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
 class XServer:
     """An Xvfb display of its own; -displayfd picks a free number."""
 
@@ -96,7 +103,8 @@ class XServer:
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=end_with_parent)
         os.close(write_end)
         number = b""
         while not number.endswith(b"\n"):
