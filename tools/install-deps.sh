@@ -11,7 +11,13 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 mingw-w64-tools
   wine64 wine xvfb xauth
+  # The shipping program is 32-bit: Wine runs it as a WOW64 process of the
+  # 64-bit prefix, which needs Wine's 32-bit half.
+  wine32:i386
 )
+
+# Packages of another architecture are only offered once dpkg knows it.
+dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 
 missing=()
 for package in "${packages[@]}"; do
