@@ -107,7 +107,10 @@ std::vector<Case> Cases() {
   const std::string japanese = Ansi(L"\u5199\u771F\\\u30EA\u30B9\u30C8\u8868");
   const std::string western = Ansi(L"Fotos \u00E9t\u00E9\\liste \u00E0 c\u00F4t\u00E9.txt");
   const std::string name = ::GetACP() == 932 ? japanese : western;
-  if (!name.empty() && static_cast<unsigned char>(name[0]) >= 0x80) {
+  if (::GetACP() == 932 || ::GetACP() == 1252) {
+    EXPECT_FALSE(name.empty()) << "code page " << ::GetACP() << " cannot hold the name";
+  }
+  if (!name.empty()) {
     cases.push_back({"a quoted path beyond ASCII in code page " + std::to_string(::GetACP()),
                      "fcc \"{dir}\\" + name + "\"", name, Outcome::kRead});
   }
@@ -119,9 +122,7 @@ TEST(WineCommandLine, TheCRuntimeSplitsTheRawCommandLine) {
     ASSERT_EQ(::GetACP(), std::strtoul(expected, nullptr, 10)) << "the Unix locale did not reach Wine";
   }
   Sandbox sandbox;
-  const std::vector<Case> cases = Cases();
-  ASSERT_GE(cases.size(), 13u);
-  for (const Case& c : cases) {
+  for (const Case& c : Cases()) {
     SCOPED_TRACE(c.label);
     MakeFolders(sandbox, c.listName);
     const std::string list = sandbox.Path(c.listName);
