@@ -21,7 +21,9 @@ prepare() {
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
   done
   if ((${#missing[@]})); then
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
   fi
 
   cmake -S "$root" -B "$out/release" -DCMAKE_BUILD_TYPE=Release -DTELLAN_BUILD_TESTS=OFF >/dev/null
