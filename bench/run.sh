@@ -78,7 +78,9 @@ print(f"{name:<30} peak {kib/1024:.1f} MiB for a line of {size/1048576:.0f} MiB:
 
 measure() {
   local work=$out/work inputs=$out/inputs
-  # Nothing may wait for Enter at a terminal: boxes go to standard error.
+  # No box may wait for Enter at a terminal or for a click on a desktop:
+  # boxes go to standard error.
+  unset DISPLAY WAYLAND_DISPLAY
   export TELLAN_REGISTRY_FILE=$inputs/none.reg
   unset VSLIB_TRACE
   export VSLIB_JOB_DIR=$work/jobs
