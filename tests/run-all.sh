@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test of TELLAN: the Linux build (unit and end-to-end tests), the
 # same under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of
-# every fuzz harness, and the Windows
-# builds (the shipping i686 program inspected, the x64 twin tested under Wine).
+# every fuzz harness, and the Windows builds: the shipping i686 program and its
+# x64 twin, each inspected and tested under Wine (the i686 runs are reported as
+# skipped on a machine that cannot execute 32-bit programs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/TextModeReader.h"
+#include "platform/Services.h"
 
 namespace {
 
@@ -29,15 +30,26 @@ std::vector<std::string> ModelLines(std::string text) {
   return lines;
 }
 
-// The reader's lines when the source hands out at most chunk bytes per read.
-std::vector<std::string> ReaderLines(const std::string& text, std::size_t chunk) {
-  std::size_t at = 0;
-  TextModeReader reader([&](void* buffer, std::size_t size, long*) -> std::ptrdiff_t {
-    std::size_t count = std::min({size, chunk, text.size() - at});
-    std::memcpy(buffer, text.data() + at, count);
-    at += count;
+// A file that hands out at most m_chunk bytes per read.
+class ChunkedFile : public platform::OpenFile {
+ public:
+  ChunkedFile(const std::string& text, std::size_t chunk) : m_text(text), m_chunk(chunk) {}
+  std::ptrdiff_t Read(void* buffer, std::size_t size, long*) override {
+    std::size_t count = std::min({size, m_chunk, m_text.size() - m_at});
+    std::memcpy(buffer, m_text.data() + m_at, count);
+    m_at += count;
     return static_cast<std::ptrdiff_t>(count);
-  });
+  }
+
+ private:
+  const std::string& m_text;
+  std::size_t m_chunk;
+  std::size_t m_at = 0;
+};
+
+std::vector<std::string> ReaderLines(const std::string& text, std::size_t chunk) {
+  ChunkedFile file(text, chunk);
+  TextModeReader reader(file);
   std::vector<std::string> lines;
   std::string line;
   long error = 0;
