@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test of TELLAN: the Linux build (unit and end-to-end tests), the
 # same under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows
-# builds (the shipping i686 program inspected, the x64 twin tested under Wine).
+# builds (the shipping i686 program inspected, the x64 twin tested under Wine),
+# and the packages a user installs (built, checked, installed and removed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -24,4 +25,9 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print
 
 echo "=== Windows builds"
 bash tests/win32/run.sh
+
+# After the Windows builds: the zip is made from the same build-win32.
+echo "=== Packages"
+bash tools/make-packages.sh
+bash tests/packaging/check-packages.sh
 echo "All test suites passed."

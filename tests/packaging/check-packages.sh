@@ -156,8 +156,9 @@ for file in messages.xml messages-neutral.xml; do
 done
 sh "$root/tests/win32/check_program.sh" i686-w64-mingw32-objdump "$unpacked/tellan.exe" pe32 \
   i686-w64-mingw32-windres || fail "tellan.exe is not the shipping program"
-i686-w64-mingw32-objdump -p "$unpacked/VSLIB/VSLIB.dll" | grep -q '^Magic[[:space:]]*010b' ||
-  fail "VSLIB/VSLIB.dll is not a 32-bit DLL"
+vslib_headers=$(i686-w64-mingw32-objdump -p "$unpacked/VSLIB/VSLIB.dll" 2>&1)
+grep -Eq '^Magic[[:space:]]+010b' <<<"$vslib_headers" && grep -q 'VSLibSetMode' <<<"$vslib_headers" &&
+  pass "VSLIB/VSLIB.dll is the 32-bit stand-in" || fail "VSLIB/VSLIB.dll is not the 32-bit stand-in"
 
 resources=$(i686-w64-mingw32-windres -i "$unpacked/tellan.exe" -O rc 2>/dev/null)
 commas="${version//./, }, 0"
