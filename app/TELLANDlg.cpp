@@ -2,6 +2,7 @@
 
 #include "app/CommandLineInfoEx.h"
 #include "framework/WinApp.h"
+#include "handoff/HandOff.h"
 
 #ifdef _WIN32
 #include <mbstring.h>
@@ -35,6 +36,13 @@ BOOL CTELLANDlg::CheckCommandLine() {
   if (mode.empty()) return FALSE;
   if (CompareMultiByte(mode.c_str(), "fcc") != 0) return FALSE;
   return TRUE;
+}
+
+BOOL CTELLANDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  if (CheckCommandLine()) handoff::HandOff(m_strPhotoListPath);
+  EndDialog(0);
+  return 0;
 }
 
 void CTELLANDlg::OnWindowPosChanging(WINDOWPOS* lpwndpos) {

@@ -16,19 +16,19 @@ class CTELLANDlg : public CDialog {
   // path; the path is then in m_strPhotoListPath.
   BOOL CheckCommandLine();
 
-  // The hand-off (handoff/HandOff.cpp).
+  // The whole run: the command-line check, then the hand-off when it
+  // passes; the dialog is ended before it returns, on every path.
   BOOL OnInitDialog() override;
-  BOOL SubmitPhotoList();
 
+  // The window is never visible, so painting a minimised window and the drag
+  // icon never happen in a run; they stay as the dialog's contract with the
+  // window manager.
   void OnPaint() override;
   void OnWindowPosChanging(WINDOWPOS* lpwndpos) override;
   HCURSOR OnQueryDragIcon() override;
 
   HICON m_hIcon;
   CString m_strPhotoListPath;
-  // Set when the list could be opened but not read to its end: the list was
-  // not consumed, so it is kept for the caller.
-  BOOL m_bListReadFailed = FALSE;
 };
 
 #endif

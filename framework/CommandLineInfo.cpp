@@ -3,8 +3,9 @@
 #include <cstring>
 
 void CCommandLineInfo::ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast) {
+  (void)pszParam;
+  (void)bFlag;
   (void)bLast;
-  if (!bFlag && m_strFileName.empty()) m_strFileName = pszParam;
 }
 
 void AfxParseParameters(CCommandLineInfo& info, const std::vector<std::string>& params,

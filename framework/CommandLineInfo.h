@@ -13,14 +13,10 @@ class CCommandLineInfo {
   CCommandLineInfo& operator=(const CCommandLineInfo&) = delete;
 
   // pszParam: the parameter without its switch character; bFlag: a switch
-  // character was dropped; bLast: this is the last parameter.
+  // character was dropped; bLast: this is the last parameter. The
+  // framework's standard switches mean nothing to TELLAN, so the base
+  // collects nothing.
   virtual void ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast);
-
-  // The framework's standard settings; nothing in TELLAN reads them.
-  BOOL m_bShowSplash = TRUE;
-  BOOL m_bRunEmbedded = FALSE;
-  BOOL m_bRunAutomated = FALSE;
-  CString m_strFileName;
 };
 
 // Feeds info with params (the parameters after the program name): one leading

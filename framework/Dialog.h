@@ -1,6 +1,6 @@
 // The framework's window and modal dialog. The platform-neutral parts live in
 // Dialog.cpp; the window itself (creation, painting, default processing) is
-// the OS's, in platform/<os>/WindowHost.cpp.
+// the OS's, in framework/<os>/WindowHost.cpp.
 #ifndef TELLAN_FRAMEWORK_DIALOG_H
 #define TELLAN_FRAMEWORK_DIALOG_H
 
@@ -65,8 +65,9 @@ class CDialog : public CWnd {
   virtual BOOL OnInitDialog();
   void EndDialog(int nResult);
 
-  // The window host calls this on WM_INITDIALOG. A failure that escapes
-  // OnInitDialog ends the dialog with code 0, so that the run still ends.
+  // The window host calls this on WM_INITDIALOG. The dialog is ended when
+  // it returns: with code 0 when a failure escaped OnInitDialog, with -1
+  // when OnInitDialog did not end it, so that the run always ends.
   BOOL HandleInitDialog();
 
   BOOL IsEnded() const { return m_bEnded; }

@@ -33,7 +33,6 @@ class CStdioFile {
   enum OpenFlags : UINT {
     modeRead = 0x0000,
     shareExclusive = 0x0010,
-    typeText = 0x4000,
   };
 
   CStdioFile();
@@ -48,7 +47,6 @@ class CStdioFile {
   // a read error raises CFileException.
   BOOL ReadString(CString& rString);
   void Close();
-  BOOL IsOpen() const { return m_file != nullptr; }
 
  private:
   std::unique_ptr<platform::OpenFile> m_file;

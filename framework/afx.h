@@ -46,16 +46,20 @@ struct WINDOWPOS {
 
 #define TRUE 1
 #define FALSE 0
+#define MAX_PATH 260
 #define SWP_SHOWWINDOW 0x0040
 #define WM_ICONERASEBKGND 0x0027
 #define SM_CXICON 11
 #define SM_CYICON 12
+#define MB_OK 0x00000000L
 #define MB_ICONHAND 0x00000010L
 #define MB_ICONERROR MB_ICONHAND
 #define MB_ICONQUESTION 0x00000020L
 #define MB_ICONEXCLAMATION 0x00000030L
 #define MB_ICONASTERISK 0x00000040L
 #define MB_ICONMASK 0x000000F0L
+#define KEY_READ 0x00020019L
+#define KEY_WOW64_64KEY 0x00000100L
 #endif
 
 // Narrow strings in the process's code page, as the framework's string class

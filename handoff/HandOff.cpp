@@ -1,16 +1,16 @@
-// The hand-off of one run: the imaging library from its creation to its
-// closing, and the submission of the photo list.
+#include "handoff/HandOff.h"
+
 #include <cstdint>
 
-#include "app/TELLANDlg.h"
 #include "framework/StdioFile.h"
-#include "vslib/VSLib.h"
 #include "messages/MsgBox.h"
 #include "platform/Services.h"
+#include "vslib/VSLib.h"
 
+namespace handoff {
 namespace {
 
-constexpr UINT kErrorStyle = 0x10;  // the error icon with the single OK button
+constexpr UINT kErrorStyle = MB_ICONERROR | MB_OK;
 constexpr UINT kListOpenFlags = CStdioFile::modeRead | CStdioFile::shareExclusive;
 
 // Closes the library if the run leaves the hand-off by an exception, so that
@@ -34,37 +34,37 @@ class LibraryCloser {
 
 }  // namespace
 
-BOOL CTELLANDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-
-  if (CheckCommandLine()) {
-    {
-      LibraryCloser library;
-      std::int32_t created = VSLibCreate(0, 0, 0, 0);
-      if (created != 0) {
-        CMsgBox box;
-        box.ShowWithCode("ErrVSTCreateLib", created, kErrorStyle);
-      } else if (VSLibSetMode(2) == 0) {
-        if (SubmitPhotoList()) VSLibStart(0);
-      }
-      library.Close();
+void HandOff(const CString& strPhotoListPath) {
+  Submission submission = Submission::kNothingToStart;
+  {
+    LibraryCloser library;
+    std::int32_t created = VSLibCreate(0, 0, 0, 0);
+    if (created != 0) {
+      CMsgBox box;
+      box.ShowWithCode("ErrVSTCreateLib", created, kErrorStyle);
+    } else if (VSLibSetMode(2) == 0) {
+      submission = SubmitPhotoList(strPhotoListPath);
+      if (submission == Submission::kStartLibrary) VSLibStart(0);
     }
-    if (!m_bListReadFailed) platform::GetServices().files->DeleteFileA(m_strPhotoListPath.c_str());
+    library.Close();
   }
-
-  EndDialog(0);
-  return 0;
+  // A list that could not be read to its end was not consumed: the caller
+  // may hand it over again.
+  if (submission != Submission::kListUnread) {
+    platform::GetServices().files->DeleteFileA(strPhotoListPath.c_str());
+  }
 }
 
-BOOL CTELLANDlg::SubmitPhotoList() {
+Submission SubmitPhotoList(const CString& strPhotoListPath) {
   CMsgBox box;
   const char* key = "ErrVSTNoSupportFile";
-  BOOL verdict = FALSE;
+  Submission verdict = Submission::kNothingToStart;
 
   CStdioFile list;
-  if (list.Open(m_strPhotoListPath.c_str(), kListOpenFlags)) {
-    std::int32_t lines = 0;
-    std::int32_t rejected = 0;
+  if (list.Open(strPhotoListPath.c_str(), kListOpenFlags)) {
+    // Wide enough for any list a file system can hold.
+    std::uint64_t lines = 0;
+    std::uint64_t rejected = 0;
     try {
       CString line;
       while (list.ReadString(line)) {
@@ -72,19 +72,18 @@ BOOL CTELLANDlg::SubmitPhotoList() {
         ++lines;
       }
     } catch (const CFileException&) {
-      // The list could not be read to its end: what it names is unknown, so
-      // nothing is started, and the list stays for the caller.
-      m_bListReadFailed = TRUE;
+      // What the rest of the list names is unknown, so nothing is started.
+      verdict = Submission::kListUnread;
       lines = 0;
     }
     if (lines != 0) {
       if (rejected == 0) {
         list.Close();
-        return TRUE;
+        return Submission::kStartLibrary;
       }
       if (rejected != lines) {
         key = "ErrVSTIncNoSupportFile";
-        verdict = TRUE;
+        verdict = Submission::kStartLibrary;
       }
     }
   }
@@ -93,3 +92,5 @@ BOOL CTELLANDlg::SubmitPhotoList() {
   list.Close();
   return verdict;
 }
+
+}  // namespace handoff

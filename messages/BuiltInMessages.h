@@ -10,4 +10,10 @@ struct BuiltInMessage {
 
 extern const BuiltInMessage g_builtInMessages[];
 
+// Calls visit with every row up to the terminating one, in table order.
+template <typename Visit>
+void ForEachBuiltInMessage(Visit visit) {
+  for (const BuiltInMessage* row = g_builtInMessages; row->key != nullptr; ++row) visit(*row);
+}
+
 #endif

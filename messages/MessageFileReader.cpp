@@ -64,13 +64,13 @@ int CMsgCatalog::Load(LPCSTR pszPath) {
     SetText(key.c_str(), text.c_str());
   }
 
-  for (const BuiltInMessage* row = g_builtInMessages; row->key != nullptr; ++row) {
+  ForEachBuiltInMessage([this](const BuiltInMessage& row) {
     CString existing;
-    if (Lookup(row->key, existing)) continue;
+    if (Lookup(row.key, existing)) return;
     CString text;
-    GetBuiltInText(row->key, text);
-    SetText(row->key, text.c_str());
-  }
+    GetBuiltInText(row.key, text);
+    SetText(row.key, text.c_str());
+  });
   return 0;
 }
 
@@ -81,7 +81,7 @@ CMsgCatalog::DocumentPtr CMsgCatalog::LoadDocument(LPCSTR pszPath) {
   if (!document) return nullptr;
   document->SetAsync(false);
   if (document->Load(pszPath)) return document;
-  // Whatever failed, also the neutral message file itself: try it (again).
+  // Whatever failed, even the neutral message file itself: it is tried (again) by contract.
   if (document->Load(GetMessageFilePath(TRUE))) return document;
   return nullptr;
 }
@@ -107,7 +107,7 @@ CMsgCatalog::NodeListPtr CMsgCatalog::SelectCulture(platform::XmlDocument& docum
 }
 
 CMsgCatalog::NodeListPtr CMsgCatalog::GetNeutralFileCulture() {
-  // A document of its own, also when the caller's document is this file.
+  // Loaded anew by contract, also when the caller's document is this file.
   DocumentPtr document = LoadDocument(GetMessageFilePath(TRUE));
   if (!document) return nullptr;
   NodeListPtr cultures = document->GetElementsByTagName(kCultureTag);

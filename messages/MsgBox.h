@@ -18,6 +18,11 @@ class CMsgBox {
 
   CString m_strKey;
   std::uint32_t m_nStyle = 0;
+
+ private:
+  // Shows the stored key's text with the stored style; with a code, the
+  // text is formatted with it.
+  void ShowStored(const char* pszCode);
 };
 
 #endif

@@ -25,20 +25,21 @@ void CMsgCatalog::SetText(LPCSTR pszKey, LPCSTR pszText) {
 }
 
 BOOL CMsgCatalog::FillFromBuiltIn() {
-  for (const BuiltInMessage* row = g_builtInMessages; row->key != nullptr; ++row) {
-    CString text = platform::LoadStringA(static_cast<unsigned>(row->stringId));
-    SetText(row->key, text.c_str());
-  }
+  ForEachBuiltInMessage([this](const BuiltInMessage& row) {
+    CString text = platform::LoadStringA(static_cast<unsigned>(row.stringId));
+    SetText(row.key, text.c_str());
+  });
   return TRUE;
 }
 
 BOOL CMsgCatalog::GetBuiltInText(LPCSTR pszKey, CString& strText) const {
   if (pszKey == nullptr) return FALSE;
-  for (const BuiltInMessage* row = g_builtInMessages; row->key != nullptr; ++row) {
-    if (CString(row->key) == pszKey) {
-      strText = platform::LoadStringA(static_cast<unsigned>(row->stringId));
-      return TRUE;
-    }
-  }
-  return FALSE;
+  // The first row with the key wins.
+  const BuiltInMessage* found = nullptr;
+  ForEachBuiltInMessage([&found, pszKey](const BuiltInMessage& row) {
+    if (found == nullptr && CString(row.key) == pszKey) found = &row;
+  });
+  if (found == nullptr) return FALSE;
+  strText = platform::LoadStringA(static_cast<unsigned>(found->stringId));
+  return TRUE;
 }

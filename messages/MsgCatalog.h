@@ -18,7 +18,7 @@ class XmlNodeList;
 
 class CMsgCatalog {
  public:
-  static constexpr int kPathSize = 260;
+  static constexpr int kPathSize = MAX_PATH;
 
   CMsgCatalog();
   ~CMsgCatalog();
@@ -38,7 +38,6 @@ class CMsgCatalog {
 
   // The map's own look-up: TRUE when the key has an entry.
   BOOL Lookup(LPCSTR pszKey, CString& strText) const;
-  std::size_t GetCount() const { return m_map.size(); }
 
   char m_szPath[kPathSize];
 

@@ -8,10 +8,6 @@
 
 namespace {
 
-// The registry's own access rights, spelled out here because windows.h is not
-// available on every build.
-constexpr std::uint32_t kAccessRead = 0x20019;
-constexpr std::uint32_t kAccessWow64View64 = 0x0100;
 constexpr long kSuccess = 0;
 
 std::string LoadName(unsigned id) { return platform::LoadStringA(id); }
@@ -45,7 +41,7 @@ BOOL ReadAndClose(platform::RegKey hKey, const char* pszName, char* pBuffer, UIN
 
 platform::RegKey CRegSettings::OpenKey(BOOL b64BitView) {
   std::string keyPath = LoadName(IDS_REG_PRODUCT_KEY) + "\\" + LoadName(IDS_REG_SETTINGS_SUBKEY);
-  std::uint32_t access = kAccessRead | (b64BitView ? kAccessWow64View64 : 0);
+  std::uint32_t access = KEY_READ | (b64BitView ? KEY_WOW64_64KEY : 0);
   platform::RegKey hKey = nullptr;
   long result = platform::GetServices().registry->RegOpenKeyExA(keyPath.c_str(), 0, access, &hKey);
   return result == kSuccess ? hKey : nullptr;
@@ -65,7 +61,7 @@ BOOL CRegSettings::GetMessageFolder(char* pBuffer, UINT nSize, BOOL b64BitView) 
   // The product key is a 32-bit program's own key: it is read in the default
   // view even under WOW64.
   platform::RegKey hKey = nullptr;
-  if (platform::GetServices().registry->RegOpenKeyExA(productKey.c_str(), 0, kAccessRead, &hKey) !=
+  if (platform::GetServices().registry->RegOpenKeyExA(productKey.c_str(), 0, KEY_READ, &hKey) !=
           kSuccess ||
       hKey == nullptr) {
     return FALSE;
@@ -75,7 +71,7 @@ BOOL CRegSettings::GetMessageFolder(char* pBuffer, UINT nSize, BOOL b64BitView) 
     return FALSE;
   }
 
-  char szAppendPath[260];
+  char szAppendPath[MAX_PATH];
   std::string appendPathName = LoadName(IDS_REG_APPENDPATH);
   if (!ReadValue(appendPathName.c_str(), szAppendPath, sizeof szAppendPath, b64BitView)) {
     return FALSE;

@@ -60,15 +60,14 @@ class RegistryApi {
   virtual long RegCloseKey(RegKey key) = 0;
 };
 
-// Process information looked up at run time.
+// Process information.
 class ProcessApi {
  public:
   virtual ~ProcessApi() = default;
-  virtual void* GetModuleHandleA(const char* moduleName) = 0;
-  virtual void* GetProcAddress(void* module, const char* procName) = 0;
-  // Calls an IsWow64Process found by GetProcAddress for the current process.
-  // Returns the call's success; on success *wow64 holds its answer.
-  virtual bool CallIsWow64Process(void* isWow64Process, int* wow64) = 0;
+  // Whether this is a 32-bit process on 64-bit Windows. False wherever the
+  // answer cannot be had: no IsWow64Process in kernel32, a failed call, or a
+  // system without WOW64.
+  virtual bool RunsUnderWow64() = 0;
 };
 
 class LocaleApi {

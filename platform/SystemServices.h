@@ -34,12 +34,11 @@ class SystemRegistry : public RegistryApi {
   long RegCloseKey(RegKey key) override;
 };
 
-// Linux has no WOW64: no module offers IsWow64Process there.
+// Windows: IsWow64Process, looked up in kernel32 at run time. Linux has no
+// WOW64.
 class SystemProcess : public ProcessApi {
  public:
-  void* GetModuleHandleA(const char* moduleName) override;
-  void* GetProcAddress(void* module, const char* procName) override;
-  bool CallIsWow64Process(void* isWow64Process, int* wow64) override;
+  bool RunsUnderWow64() override;
 };
 
 class SystemLocale : public LocaleApi {

@@ -13,8 +13,9 @@
 #include "platform/posix/RegFileParser.h"
 #include "platform/posix/RegularFile.h"
 
+// The build sets it from the install prefix.
 #ifndef TELLAN_DEFAULT_REGISTRY_FILE
-#define TELLAN_DEFAULT_REGISTRY_FILE "/etc/tellan/registry.reg"
+#error "TELLAN_DEFAULT_REGISTRY_FILE must name the default settings store"
 #endif
 
 namespace platform {

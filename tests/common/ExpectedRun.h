@@ -3,7 +3,9 @@
 #ifndef TELLAN_TESTS_COMMON_EXPECTEDRUN_H
 #define TELLAN_TESTS_COMMON_EXPECTEDRUN_H
 
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace expected {
 
@@ -25,6 +27,14 @@ inline const std::string kModeSet = "VSLibSetMode(2) = 0";
 // The stand-in library's refusal codes.
 constexpr int kMissingFileCode = 1;
 constexpr int kNotAnImageCode = 2;
+
+// The library's trace, one call a line.
+inline std::vector<std::string> TraceLinesOf(const std::string& trace) {
+  std::vector<std::string> lines;
+  std::istringstream in(trace);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
 
 // The trace writes a path as a C string literal.
 inline std::string Added(const std::string& path, int result) {

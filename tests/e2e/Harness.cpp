@@ -1,5 +1,7 @@
 #include "e2e/Harness.h"
 
+#include "common/ExpectedRun.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -172,12 +174,7 @@ std::string Sandbox::WriteFile(const std::string& name, const std::string& bytes
 
 std::string Sandbox::Trace() const { return ReadFile(Path("trace.txt")); }
 
-std::vector<std::string> Sandbox::TraceLines() const {
-  std::vector<std::string> lines;
-  std::istringstream in(Trace());
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+std::vector<std::string> Sandbox::TraceLines() const { return expected::TraceLinesOf(Trace()); }
 
 RunResult Sandbox::Run(RunOptions options) const {
   std::map<std::string, std::string> env{

@@ -17,9 +17,6 @@ std::string Folded(std::string text) {
   return text;
 }
 
-char g_kernel32;
-char g_isWow64Process;
-
 }  // namespace
 
 void FakeRegistry::SetValue(const std::string& keyPath, const std::string& name,
@@ -79,29 +76,10 @@ long FakeRegistry::RegCloseKey(platform::RegKey key) {
   return 0;
 }
 
-void* FakeProcess::GetModuleHandleA(const char* moduleName) {
-  lookups.push_back(moduleName);
-  return hasKernel32 && std::string(moduleName) == "kernel32" ? &g_kernel32 : nullptr;
-}
-
-void* FakeProcess::GetProcAddress(void* module, const char* procName) {
-  lookups.push_back(std::string(module == &g_kernel32 ? "kernel32" : "?") + "!" + procName);
-  if (module != &g_kernel32 || !hasIsWow64Process) return nullptr;
-  return std::string(procName) == "IsWow64Process" ? &g_isWow64Process : nullptr;
-}
-
-bool FakeProcess::CallIsWow64Process(void* isWow64Process, int* result) {
-  if (isWow64Process != &g_isWow64Process || !callSucceeds) return false;
-  *result = wow64 ? 1 : 0;
-  return true;
-}
-
-FakeSettings::FakeSettings() : m_saved(platform::GetServices()) {
+FakeSettings::FakeSettings() {
   platform::GetServices().registry = &registry;
   platform::GetServices().process = &process;
   platform::GetServices().locale = &locale;
 }
-
-FakeSettings::~FakeSettings() { platform::GetServices() = m_saved; }
 
 }  // namespace fakes

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/ServicesOverride.h"
 #include "platform/Services.h"
 
 namespace fakes {
@@ -15,7 +16,6 @@ namespace fakes {
 // to letter case; values keep their exact bytes.
 class FakeRegistry : public platform::RegistryApi {
  public:
-  static constexpr std::uint32_t kKeyRead = 0x20019;
   static constexpr std::uint32_t kKeyWow64_64 = 0x0100;
 
   // Stores a value in the default view (view64 false) or the 64-bit view.
@@ -47,18 +47,11 @@ class FakeRegistry : public platform::RegistryApi {
   std::vector<const Values*> m_handles;
 };
 
-// Under WOW64 or not, or without IsWow64Process at all.
+// A 32-bit process on 64-bit Windows, or not.
 class FakeProcess : public platform::ProcessApi {
  public:
-  bool hasKernel32 = true;
-  bool hasIsWow64Process = true;
-  bool callSucceeds = true;
   bool wow64 = false;
-
-  void* GetModuleHandleA(const char* moduleName) override;
-  void* GetProcAddress(void* module, const char* procName) override;
-  bool CallIsWow64Process(void* isWow64Process, int* result) override;
-  std::vector<std::string> lookups;  // "module" and "module!proc", in order
+  bool RunsUnderWow64() override { return wow64; }
 };
 
 class FakeLocale : public platform::LocaleApi {
@@ -68,19 +61,13 @@ class FakeLocale : public platform::LocaleApi {
 };
 
 // Installs the three fakes; restores the real services after.
-class FakeSettings {
+class FakeSettings : private ServicesOverride {
  public:
   FakeSettings();
-  ~FakeSettings();
-  FakeSettings(const FakeSettings&) = delete;
-  FakeSettings& operator=(const FakeSettings&) = delete;
 
   FakeRegistry registry;
   FakeProcess process;
   FakeLocale locale;
-
- private:
-  platform::Services m_saved;
 };
 
 }  // namespace fakes

@@ -30,8 +30,6 @@ class RecordingDocument : public platform::XmlDocument {
 
 FakeXml::FakeXml() : m_real(platform::GetServices().xml) { platform::GetServices().xml = this; }
 
-FakeXml::~FakeXml() { platform::GetServices().xml = m_real; }
-
 std::unique_ptr<platform::XmlDocument> FakeXml::CreateDocument() {
   if (noParser) return nullptr;
   ++documentsCreated;

@@ -6,17 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "fakes/ServicesOverride.h"
 #include "platform/Services.h"
 
 namespace fakes {
 
-class FakeXml : public platform::XmlApi {
+class FakeXml : public platform::XmlApi, private ServicesOverride {
  public:
   // Installs itself as the parser; restores the real one after.
   FakeXml();
-  ~FakeXml() override;
-  FakeXml(const FakeXml&) = delete;
-  FakeXml& operator=(const FakeXml&) = delete;
 
   std::unique_ptr<platform::XmlDocument> CreateDocument() override;
 

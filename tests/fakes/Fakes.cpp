@@ -65,14 +65,12 @@ bool FakeFiles::DeleteFileA(const char* path) {
   return files.erase(path) != 0;
 }
 
-FakeEnvironment::FakeEnvironment() : m_saved(platform::GetServices()) {
+FakeEnvironment::FakeEnvironment() {
   Events().clear();
   VSLib() = VSLibBehaviour();
   platform::GetServices().messageBox = &messageBox;
   platform::GetServices().files = &files;
 }
-
-FakeEnvironment::~FakeEnvironment() { platform::GetServices() = m_saved; }
 
 }  // namespace fakes
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/ServicesOverride.h"
 #include "platform/Services.h"
 
 namespace fakes {
@@ -54,18 +55,12 @@ class FakeFiles : public platform::FileApi {
 
 // Installs fresh fakes of the message box and the files (and resets the
 // library's behaviour and the event log); restores the real services after.
-class FakeEnvironment {
+class FakeEnvironment : private ServicesOverride {
  public:
   FakeEnvironment();
-  ~FakeEnvironment();
-  FakeEnvironment(const FakeEnvironment&) = delete;
-  FakeEnvironment& operator=(const FakeEnvironment&) = delete;
 
   RecordingMessageBox messageBox;
   FakeFiles files;
-
- private:
-  platform::Services m_saved;
 };
 
 }  // namespace fakes

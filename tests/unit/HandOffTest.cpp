@@ -9,6 +9,7 @@
 #include "app/TELLANDlg.h"
 #include "fakes/FakeSettings.h"
 #include "fakes/Fakes.h"
+#include "handoff/HandOff.h"
 #include "platform/Services.h"
 #include "res/resource.h"
 
@@ -161,6 +162,41 @@ TEST(HandOff, LongLinesAreHandedOverWhole) {
   EXPECT_EQ(events[3], "VSLibAddFile(" + l128 + ", 1)");
   EXPECT_EQ(events[4], "VSLibAddFile(" + l256 + ", 1)");
   EXPECT_EQ(events[5], "VSLibAddFile(" + l1000 + ", 1)");
+}
+
+}  // namespace
+
+namespace {
+
+// The submission on its own, without a dialog: its one outcome value and
+// whether the user was told.
+TEST(SubmitPhotoList, OutcomeOfEachKindOfList) {
+  using handoff::Submission;
+  struct Case {
+    const char* what;
+    const char* bytes;  // null: no such list
+    long failAfter;
+    Submission expected;
+    bool boxShown;
+  };
+  const Case cases[] = {
+      {"all accepted", "a.jpg\n", -1, Submission::kStartLibrary, false},
+      {"some rejected", "a.jpg\nbad.jpg\n", -1, Submission::kStartLibrary, true},
+      {"all rejected", "bad.jpg\n", -1, Submission::kNothingToStart, true},
+      {"no line", "", -1, Submission::kNothingToStart, true},
+      {"missing list", nullptr, -1, Submission::kNothingToStart, true},
+      {"read error", "a.jpg\nb.jpg\n", 3, Submission::kListUnread, true},
+  };
+  for (const Case& c : cases) {
+    HandOffRun run;
+    if (c.bytes != nullptr) {
+      run.List(c.bytes);
+      run.env.files.files[kList].failAfter = c.failAfter;
+    }
+    run.Reject({"bad.jpg"});
+    EXPECT_EQ(handoff::SubmitPhotoList(kList), c.expected) << c.what;
+    EXPECT_EQ(run.env.messageBox.boxes.size(), c.boxShown ? 1u : 0u) << c.what;
+  }
 }
 
 }  // namespace

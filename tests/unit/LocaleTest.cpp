@@ -1,6 +1,5 @@
 // The user's locale on Linux: the identifier from the environment and the
 // code page that texts are converted to.
-#if !defined(_WIN32)
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -129,4 +128,3 @@ TEST(WideFromUtf8, DecodesAndReplacesIllFormedSequences) {
 }
 
 }  // namespace
-#endif

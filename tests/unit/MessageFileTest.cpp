@@ -149,32 +149,31 @@ struct CompletionCase {
   const char* what;
   std::string messages;  // of the culture that matches the user
   std::vector<std::pair<std::string, std::string>> expected;
-  std::size_t count;     // entries in the catalog
 };
 
 TEST_F(MessageFileTest, TheChosenCultureIsCompletedKeyByKeyFromTheBuiltInTexts) {
   settings.locale.lcid = 0x0411;
   const std::vector<CompletionCase> cases = {
       {"a missing key gets the built-in text, not the neutral culture's",
-       Title("JT"), {{"MsgBoxTitle", "JT"}, {"ErrVSTCreateLib", kCreateLib}}, 5},
+       Title("JT"), {{"MsgBoxTitle", "JT"}, {"ErrVSTCreateLib", kCreateLib}}},
       {"an empty culture gets every built-in text", "",
-       {{"MsgBoxTitle", kTitle}, {"MsgBoxOK", kOK}}, 5},
+       {{"MsgBoxTitle", kTitle}, {"MsgBoxOK", kOK}}},
       {"an empty MsgBoxOK gets its built-in text; another empty key stays empty",
-       "<MsgBoxOK></MsgBoxOK><Custom/>", {{"MsgBoxOK", kOK}, {"Custom", ""}}, 6},
+       "<MsgBoxOK></MsgBoxOK><Custom/>", {{"MsgBoxOK", kOK}, {"Custom", ""}}},
       {"msgboxtitle is a key of its own", "<msgboxtitle>lower</msgboxtitle>",
-       {{"msgboxtitle", "lower"}, {"MsgBoxTitle", kTitle}}, 6},
+       {{"msgboxtitle", "lower"}, {"MsgBoxTitle", kTitle}}},
       {"the later of the same key wins", Title("one") + Title("two"),
-       {{"MsgBoxTitle", "two"}}, 5},
+       {{"MsgBoxTitle", "two"}}},
       {"a later empty element brings the built-in text back", Title("one") + "<MsgBoxTitle/>",
-       {{"MsgBoxTitle", kTitle}}, 5},
+       {{"MsgBoxTitle", kTitle}}},
       {"comments, text and processing instructions never become messages",
        "<!--MsgBoxTitle--> stray <?MsgBoxTitle pi?>",
-       {{"MsgBoxTitle", kTitle}, {"#comment", "MsgBoxTitle"}, {"#text", "stray"}}, 8},
+       {{"MsgBoxTitle", kTitle}, {"#comment", "MsgBoxTitle"}, {"#text", "stray"}}},
       {"a prefix stays part of the name", "<x:MsgBoxTitle xmlns:x=\"urn:x\">p</x:MsgBoxTitle>",
-       {{"MsgBoxTitle", kTitle}, {"x:MsgBoxTitle", "p"}}, 6},
+       {{"MsgBoxTitle", kTitle}, {"x:MsgBoxTitle", "p"}}},
       {"a text keeps its inner line breaks",
        "<ErrVSTCreateLib>\n  Line one\n\nline (%s) two\n  </ErrVSTCreateLib>",
-       {{"ErrVSTCreateLib", "Line one\n\nline (%s) two"}}, 5},
+       {{"ErrVSTCreateLib", "Line one\n\nline (%s) two"}}},
   };
   for (const CompletionCase& c : cases) {
     WriteMessageFile(Document(Culture("LCID=\"0409\" Neutral=\"true\"",
@@ -188,7 +187,6 @@ TEST_F(MessageFileTest, TheChosenCultureIsCompletedKeyByKeyFromTheBuiltInTexts) 
       EXPECT_TRUE(catalog.Lookup(entry.first.c_str(), text)) << c.what << ": " << entry.first;
       EXPECT_EQ(text, entry.second) << c.what << ": " << entry.first;
     }
-    EXPECT_EQ(catalog.GetCount(), c.count) << c.what;
     ExpectEveryBuiltInKeyFilled(catalog);
   }
 }
@@ -201,7 +199,6 @@ TEST_F(MessageFileTest, AMissingMessageFileGivesWayToTheNeutralFile) {
   catalog.Load(nullptr);
   EXPECT_EQ(catalog.GetText("MsgBoxTitle"), "match");
   EXPECT_EQ(xml.loads, (std::vector<std::string>{MessageFilePath(), NeutralFilePath()}));
-  EXPECT_STREQ(catalog.m_szPath, NeutralFilePath().c_str());
 }
 
 TEST_F(MessageFileTest, WithoutAMatchingOrMarkedCultureTheNeutralFilesFirstCultureIsUsed) {
@@ -255,7 +252,6 @@ TEST_F(MessageFileTest, EveryKeyGetsItsBuiltInTextWhenNoCultureCanBeUsed) {
     EXPECT_EQ(catalog.Load(nullptr), 0);
     EXPECT_EQ(catalog.GetText("MsgBoxTitle"), kTitle) << c.what;
     EXPECT_EQ(catalog.GetText("ErrVSTCreateLib"), kCreateLib) << c.what;
-    EXPECT_EQ(catalog.GetCount(), 5u) << c.what;
   }
 }
 
@@ -274,7 +270,6 @@ TEST_F(MessageFileTest, WithoutAParserEveryKeyGetsItsBuiltInText) {
   CMsgCatalog catalog;
   EXPECT_EQ(catalog.Load(nullptr), 0);
   EXPECT_EQ(catalog.GetText("MsgBoxTitle"), kTitle);
-  EXPECT_EQ(catalog.GetCount(), 5u);
   EXPECT_TRUE(xml.loads.empty());
 }
 
@@ -286,7 +281,6 @@ TEST_F(MessageFileTest, ACultureListThatFailsEndsInBuiltInTextsWithoutTheNeutral
   CMsgCatalog catalog;
   catalog.Load(nullptr);
   EXPECT_EQ(catalog.GetText("MsgBoxTitle"), kTitle);
-  EXPECT_EQ(catalog.GetCount(), 5u);
   EXPECT_EQ(xml.loads, std::vector<std::string>{MessageFilePath()});
 }
 
@@ -358,7 +352,6 @@ TEST_F(MessageFileTest, TheShippedMessageFilesHaveEveryCultureComplete) {
       EXPECT_EQ(catalog.GetText("ErrVSTCreateLib"), culture.second) << std::hex << culture.first;
     }
     EXPECT_EQ(catalog.GetText("MsgBoxTitle"), kTitle);
-    EXPECT_EQ(catalog.GetCount(), 5u);
     for (const char* key : {"ErrVSTNoSupportFile", "ErrVSTIncNoSupportFile"}) {
       const CString text = catalog.GetText(key);
       EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7) << key;

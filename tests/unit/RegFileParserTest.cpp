@@ -1,5 +1,4 @@
 // The .reg reader of the Linux settings store.
-#ifndef _WIN32
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -208,4 +207,3 @@ TEST(RegFileParser, TextIsStoredInTheProcessCodePage) {
 }
 
 }  // namespace
-#endif

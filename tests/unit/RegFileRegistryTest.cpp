@@ -1,6 +1,5 @@
 // The Linux settings store read through the registry interface, and the
 // message file paths looked up through it.
-#ifndef _WIN32
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -166,4 +165,3 @@ TEST_F(RegFileRegistryTest, SizeRulesCountTheSameBytesAsOnWindows) {
 }
 
 }  // namespace
-#endif

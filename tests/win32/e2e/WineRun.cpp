@@ -1,5 +1,6 @@
 #include "WineRun.h"
 #include "common/BmpImage.h"
+#include "common/ExpectedRun.h"
 
 #include <windows.h>
 
@@ -132,13 +133,7 @@ std::string Sandbox::WriteFile(const std::string& name, const std::string& bytes
 
 std::string Sandbox::Trace() const { return ReadAll(Path("trace.txt")); }
 
-std::vector<std::string> Sandbox::TraceLines() const {
-  std::vector<std::string> lines;
-  std::istringstream in(Trace());
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
-  return lines;
-}
+std::vector<std::string> Sandbox::TraceLines() const { return expected::TraceLinesOf(Trace()); }
 
 void Sandbox::RemoveTrace() const { ::DeleteFileA(Path("trace.txt").c_str()); }
 

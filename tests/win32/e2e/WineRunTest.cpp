@@ -8,6 +8,7 @@
 
 #include "WineRun.h"
 #include "common/ExpectedRun.h"
+#include "common/Scenarios.h"
 
 namespace {
 
@@ -16,13 +17,9 @@ using winrun::FileExists;
 using winrun::RunResult;
 using winrun::Sandbox;
 
-using expected::Added;
 using expected::kCreated;
-using expected::kIncNoSupportFile;
-using expected::kMissingFileCode;
 using expected::kModeSet;
 using expected::kNoSupportFile;
-using expected::kNotAnImageCode;
 using expected::kTitle;
 
 // What every run must show whatever else it does: a clean exit with status
@@ -39,54 +36,62 @@ void ExpectWellBehaved(const RunResult& run, const std::string& label) {
   }
 }
 
-TEST(WineRun, SomeFilesRejectedShowsTheBoxBeforeTheLibraryStarts) {
-  Sandbox sandbox;
-  const std::string good1 = winrun::AcceptedPhoto(sandbox, 0);
-  const std::string good2 = winrun::AcceptedPhoto(sandbox, 1);
-  const std::string missing = sandbox.Path("moved away.jpg");
-  std::string list = sandbox.WriteFile("photos.txt", good1 + "\r\n" + missing + "\r\n" + good2 + "\r\n");
-  RunResult run = sandbox.Run({"fcc", list});
-  ExpectWellBehaved(run, "some rejected");
-  EXPECT_TRUE(run.hostSeen);
-  ASSERT_EQ(run.boxes.size(), 1u);
-  EXPECT_EQ(run.boxes[0].text, kIncNoSupportFile);
-  std::string before = run.boxes[0].traceWhenShown;
-  EXPECT_EQ(before, kCreated + "\n" + kModeSet + "\n" + Added(good1, 0) + "\n" +
-                        Added(missing, kMissingFileCode) + "\n" + Added(good2, 0) + "\n");
-  EXPECT_EQ(sandbox.Trace(), before + "VSLibStart(0)\nVSLibClose()\n");
-  EXPECT_FALSE(FileExists(list));
+// The runs that every build checks alike, with real message boxes here.
+class WindowsSuite {
+ public:
+  std::string PhotoPath(scenarios::Photo photo) const {
+    switch (photo) {
+      case scenarios::Photo::kAccepted0:
+        return winrun::AcceptedPhoto(m_sandbox, 0);
+      case scenarios::Photo::kAccepted1:
+        return winrun::AcceptedPhoto(m_sandbox, 1);
+      case scenarios::Photo::kMissing:
+        return m_sandbox.Path("moved away.jpg");
+      case scenarios::Photo::kNotAnImage:
+        return m_sandbox.WriteFile("notes.jpg", "not an image at all");
+    }
+    return std::string();
+  }
+  std::string ListPath() const { return m_sandbox.Path("photos.txt"); }
+  void WriteList(const std::string& bytes) const { m_sandbox.WriteFile("photos.txt", bytes); }
+  void RemoveList() const { ::DeleteFileA(ListPath().c_str()); }
+  void RemoveTrace() const { m_sandbox.RemoveTrace(); }
+  Lines TraceLines() const { return m_sandbox.TraceLines(); }
+  bool Exists(const std::string& path) const { return FileExists(path); }
+
+  scenarios::Observed Run(const Lines& args, const std::map<std::string, std::string>& env) const {
+    RunResult run = m_sandbox.Run(args, env);
+    ExpectWellBehaved(run, ::testing::PrintToString(args));
+    scenarios::Observed observed;
+    observed.exited = run.exited;
+    observed.exitStatus = static_cast<long>(run.exitCode);
+    for (const winrun::ShownBox& box : run.boxes) observed.boxes.push_back({box.title, box.text, box.traceWhenShown});
+    return observed;
+  }
+
+ private:
+  Sandbox m_sandbox;
+};
+
+TEST(WineRun, TheRunsEveryBuildShares) {
+  WindowsSuite suite;
+  std::vector<scenarios::Scenario> rows = scenarios::HandOffScenarios();
+  // Windows takes '/' as a switch character too.
+  const Lines refused = {"//fcc", scenarios::kListArgument};
+  rows.push_back({"refused command line", refused, true, {scenarios::Photo::kAccepted0}, "\n", {}, false,
+                  nullptr, false, false});
+  rows.push_back({"/fcc", {"/fcc", scenarios::kListArgument}, true, {scenarios::Photo::kAccepted0}, "\n", {},
+                  true, nullptr, true, true});
+  for (const scenarios::Scenario& row : rows) scenarios::CheckScenario(suite, row);
 }
 
-TEST(WineRun, NothingUsableShowsNoSupportFileClosesAndDeletes) {
+TEST(WineRun, TheHostDialogExistsButIsNeverVisible) {
   Sandbox sandbox;
-  const std::string missing = sandbox.Path("gone.jpg");
-  const std::string notImage = sandbox.WriteFile("notes.jpg", "not an image at all");
-  struct Case {
-    const char* name;
-    std::string listBytes;
-    bool missingList;
-    Lines reading;
-  };
-  const Case cases[] = {
-      {"empty list", "", false, {}},
-      {"missing list", "", true, {}},
-      {"every file rejected", missing + "\n" + notImage + "\n", false,
-       {Added(missing, kMissingFileCode), Added(notImage, kNotAnImageCode)}},
-  };
-  for (const Case& c : cases) {
-    std::string list = sandbox.Path("photos.txt");
-    if (!c.missingList) sandbox.WriteFile("photos.txt", c.listBytes);
-    sandbox.RemoveTrace();
-    RunResult run = sandbox.Run({"fcc", list});
-    ExpectWellBehaved(run, c.name);
-    ASSERT_EQ(run.boxes.size(), 1u) << c.name;
-    EXPECT_EQ(run.boxes[0].text, kNoSupportFile) << c.name;
-    Lines expected{kCreated, kModeSet};
-    expected.insert(expected.end(), c.reading.begin(), c.reading.end());
-    expected.push_back("VSLibClose()");
-    EXPECT_EQ(sandbox.TraceLines(), expected) << c.name;
-    EXPECT_FALSE(FileExists(list)) << c.name;
-  }
+  std::string list = sandbox.WriteFile("photos.txt", sandbox.Path("gone.jpg") + "\n");
+  RunResult run = sandbox.Run({"fcc", list});
+  ExpectWellBehaved(run, "host dialog");
+  EXPECT_TRUE(run.hostSeen);
+  EXPECT_EQ(run.boxes.size(), 1u);
 }
 
 TEST(WineRun, AListHeldOpenByAnotherProcessCannotBeOpenedNorDeleted) {
@@ -103,57 +108,6 @@ TEST(WineRun, AListHeldOpenByAnotherProcessCannotBeOpenedNorDeleted) {
   EXPECT_EQ(sandbox.TraceLines(), (Lines{kCreated, kModeSet, "VSLibClose()"}));
   // The holder shares no deletion, so the attempted deletion fails.
   EXPECT_TRUE(FileExists(list));
-}
-
-TEST(WineRun, FailedCreationShowsTheCodeAndLeavesTheListUnread) {
-  Sandbox sandbox;
-  std::string list = sandbox.WriteFile("photos.txt", winrun::AcceptedPhoto(sandbox, 0) + "\n");
-  RunResult run = sandbox.Run({"fcc", list}, {{"VSLIB_CREATE_RESULT", "-5"}});
-  ExpectWellBehaved(run, "failed creation");
-  ASSERT_EQ(run.boxes.size(), 1u);
-  EXPECT_EQ(run.boxes[0].text, "An error (-5) has occurred.");
-  EXPECT_EQ(run.boxes[0].traceWhenShown, "VSLibCreate(0, 0, 0, 0) = -5\n");
-  EXPECT_EQ(sandbox.TraceLines(), (Lines{"VSLibCreate(0, 0, 0, 0) = -5", "VSLibClose()"}));
-  EXPECT_FALSE(FileExists(list));
-}
-
-TEST(WineRun, RefusedModeSaysNothingAndDeletesTheList) {
-  Sandbox sandbox;
-  std::string list = sandbox.WriteFile("photos.txt", winrun::AcceptedPhoto(sandbox, 0) + "\n");
-  RunResult run = sandbox.Run({"fcc", list}, {{"VSLIB_SETMODE_RESULT", "1"}});
-  ExpectWellBehaved(run, "refused mode");
-  EXPECT_TRUE(run.boxes.empty());
-  EXPECT_EQ(sandbox.TraceLines(), (Lines{kCreated, "VSLibSetMode(2) = 1", "VSLibClose()"}));
-  EXPECT_FALSE(FileExists(list));
-}
-
-TEST(WineRun, RefusedCommandLinesDoNothingAtAll) {
-  Sandbox sandbox;
-  std::string list = sandbox.WriteFile("photos.txt", winrun::AcceptedPhoto(sandbox, 0) + "\n");
-  const Lines refused[] = {{}, {"fcc"}, {"FCC", list}, {"fcc", list, "more"}, {"--fcc", list}, {"//fcc", list}};
-  for (const Lines& args : refused) {
-    RunResult run = sandbox.Run(args);
-    ExpectWellBehaved(run, ::testing::PrintToString(args));
-    EXPECT_TRUE(run.boxes.empty()) << ::testing::PrintToString(args);
-    EXPECT_FALSE(FileExists(sandbox.Path("trace.txt"))) << ::testing::PrintToString(args);
-    EXPECT_TRUE(FileExists(list)) << ::testing::PrintToString(args);
-  }
-}
-
-TEST(WineRun, SwitchFormsOfTheModeWordAreAccepted) {
-  Sandbox sandbox;
-  const std::string photo = winrun::AcceptedPhoto(sandbox, 0);
-  for (const char* mode : {"/fcc", "-fcc"}) {
-    std::string list = sandbox.WriteFile("my photos.txt", photo + "\n");
-    sandbox.RemoveTrace();
-    RunResult run = sandbox.Run({mode, list});
-    ExpectWellBehaved(run, mode);
-    EXPECT_TRUE(run.boxes.empty()) << mode;
-    EXPECT_EQ(sandbox.TraceLines(),
-              (Lines{kCreated, kModeSet, Added(photo, 0), "VSLibStart(0)", "VSLibClose()"}))
-        << mode;
-    EXPECT_FALSE(FileExists(list)) << mode;
-  }
 }
 
 }  // namespace

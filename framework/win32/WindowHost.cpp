@@ -35,9 +35,6 @@ INT_PTR OnInitDialogMessage(HWND hwnd, LPARAM lParam) {
   ::SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
   dialog->m_hWnd = hwnd;
   BOOL focusDefault = dialog->HandleInitDialog();
-  // A dialog that its initialisation did not end would wait in its modal
-  // loop for a user who cannot see it; it ends here instead.
-  if (!dialog->IsEnded()) dialog->EndDialog(-1);
   ::EndDialog(hwnd, dialog->GetEndCode());
   return focusDefault;
 }

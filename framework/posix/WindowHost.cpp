@@ -48,8 +48,5 @@ BOOL CPaintDC::DrawIcon(int x, int y, HICON hIcon) {
 
 INT_PTR CDialog::DoModal() {
   HandleInitDialog();
-  // A dialog that its initialisation did not end would wait in its modal
-  // loop for a user who cannot see it; without windows it ends here.
-  if (!IsEnded()) EndDialog(-1);
   return GetEndCode();
 }
