@@ -29,6 +29,9 @@ else()
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_INSTALL_FULL_LIBDIR}/tellan)
+  # GTK is loaded only when a box is shown on a desktop, so no library scan
+  # finds it; without it the boxes go to the terminal.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libgtk-3-0)
   set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
   # The summary above is the first line; this is the extended description.
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

@@ -143,6 +143,11 @@ std::string NarrowFromWide(const std::u16string& text);
 // the front of a parameter.
 const char* SwitchCharacters();
 
+// Called first thing by main. Linux: a run must always reach its own end
+// (VSLibClose, exit status 0), so SIGPIPE is ignored and SIGINT, SIGTERM and
+// SIGHUP only dismiss the waiting message box. Windows: nothing to do.
+void PrepareProcess();
+
 }  // namespace platform
 
 #endif

@@ -7,9 +7,8 @@
 
 namespace platform {
 
-// Windows: MessageBoxA with no owner window. Linux: the box on the
-// controlling terminal, waiting for Enter; without a controlling terminal,
-// title and text go to standard error.
+// Windows: MessageBoxA with no owner window. Linux: the first kind of box
+// that can be shown (posix/MessageBoxKinds.h); a stop signal dismisses it.
 class SystemMessageBox : public MessageBoxApi {
  public:
   int MessageBoxA(const char* text, const char* caption, unsigned style) override;

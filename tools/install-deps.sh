@@ -11,6 +11,8 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 mingw-w64-tools
   wine64 wine xvfb xauth
+  libgtk-3-0 adwaita-icon-theme
+  dbus-daemon at-spi2-core python3-pyatspi python3-pil x11-utils xdotool
   dpkg-dev file lintian man-db
 )
 

@@ -1,71 +1,48 @@
 // Message boxes on the controlling terminal.
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <string>
 
-#include "platform/SystemServices.h"
+#include "platform/posix/MessageBoxKinds.h"
+#include "platform/posix/StopSignals.h"
 
 namespace platform {
 namespace {
 
-constexpr int kIdOk = 1;
-
-const char* IconSign(unsigned style) {
-  switch (style & kIconMask) {
-    case kIconError:
-      return "(X) ";
-    case kIconQuestion:
-      return "(?) ";
-    case kIconWarning:
-      return "(!) ";
-    case kIconInformation:
-      return "(i) ";
-    default:
-      return "";
-  }
-}
-
-void WriteAll(int fd, const std::string& text) {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    ssize_t n = write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;
-    done += static_cast<std::size_t>(n);
-  }
-}
-
-// Waits for a line (Enter) or the end of the input.
-void WaitForEnter(int fd) {
-  char c;
-  for (;;) {
-    ssize_t n = read(fd, &c, 1);
-    if (n < 0 && errno == EINTR) continue;
+// Waits for a line (Enter), the end of the input, the terminal going away or
+// a stop signal.
+void WaitForEnter(int tty) {
+  // Non-blocking reads: with the stop signals held back, a read that blocked
+  // could not be interrupted; only PollOrStop waits.
+  int flags = fcntl(tty, F_GETFL);
+  if (flags < 0 || fcntl(tty, F_SETFL, flags | O_NONBLOCK) < 0) return;
+  StopSignalsHeld held;
+  while (!StopRequested()) {
+    pollfd ready{tty, POLLIN, 0};
+    if (PollOrStop(&ready, 1, -1) < 0) {
+      if (errno == EINTR) continue;
+      return;
+    }
+    char c;
+    ssize_t n = read(tty, &c, 1);
+    if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
     if (n <= 0 || c == '\n' || c == '\r') return;
   }
 }
 
 }  // namespace
 
-int SystemMessageBox::MessageBoxA(const char* text, const char* caption, unsigned style) {
-  std::string title = caption != nullptr ? caption : "";
-  std::string body = text != nullptr ? text : "";
-  std::string heading = std::string(IconSign(style)) + title;
-
+bool ShowTerminalMessageBox(const std::string& text, const std::string& caption, unsigned style) {
   int tty = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (tty < 0) {
-    // Started without a terminal: nobody can answer, so say it and go on.
-    WriteAll(STDERR_FILENO, heading + "\n" + body + "\n");
-    return kIdOk;
-  }
+  if (tty < 0) return false;
+  std::string heading = SignedHeading(caption, style);
   std::string rule(heading.size() < 8 ? 8 : heading.size(), '-');
-  WriteAll(tty, "\n" + heading + "\n" + rule + "\n" + body + "\n\n[ OK ]  Press Enter\n");
+  WriteAll(tty, "\n" + heading + "\n" + rule + "\n" + text + "\n\n[ OK ]  Press Enter\n");
   WaitForEnter(tty);
   close(tty);
-  return kIdOk;
+  return true;
 }
 
 }  // namespace platform

@@ -89,6 +89,7 @@ RunResult RunOnTerminal(const Sandbox& sandbox, const RunOptions& options,
   pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
   if (pid < 0) throw std::runtime_error("forkpty failed");
   if (pid == 0) ExecTellan(options, env);
+  if (options.started) options.started(pid);
 
   std::string raw;
   std::size_t consumed = 0;
@@ -115,7 +116,8 @@ RunResult RunOnTerminal(const Sandbox& sandbox, const RunOptions& options,
       if (options.whileShown) options.whileShown(box);
       result.boxes.push_back(box);
       consumed = prompt + std::strlen(kPrompt);
-      if (write(master, "\r", 1) != 1) break;
+      if (options.answer == RunOptions::Answer::kCloseTerminal) break;
+      if (options.answer == RunOptions::Answer::kEnter && write(master, "\r", 1) != 1) break;
     }
   }
   close(master);
@@ -128,6 +130,10 @@ RunResult RunWithoutTerminal(const RunOptions& options, const std::map<std::stri
   RunResult result;
   int errPipe[2];
   if (pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
+  if (options.errorOutputClosed) {
+    close(errPipe[0]);
+    errPipe[0] = -1;
+  }
   pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
@@ -136,18 +142,19 @@ RunResult RunWithoutTerminal(const RunOptions& options, const std::map<std::stri
     dup2(null, STDIN_FILENO);
     dup2(null, STDOUT_FILENO);
     dup2(errPipe[1], STDERR_FILENO);
-    close(errPipe[0]);
+    if (errPipe[0] >= 0) close(errPipe[0]);
     ExecTellan(options, env);
   }
   close(errPipe[1]);
+  if (options.started) options.started(pid);
   char buffer[4096];
   ssize_t got;
-  while ((got = read(errPipe[0], buffer, sizeof buffer)) != 0) {
+  while (errPipe[0] >= 0 && (got = read(errPipe[0], buffer, sizeof buffer)) != 0) {
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) break;
     result.errorOutput.append(buffer, static_cast<std::size_t>(got));
   }
-  close(errPipe[0]);
+  if (errPipe[0] >= 0) close(errPipe[0]);
   Wait(pid, result);
   return result;
 }

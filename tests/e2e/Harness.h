@@ -38,6 +38,13 @@ struct RunOptions {
   bool withTerminal = true;
   // Called while each box is shown, before it is dismissed.
   std::function<void(const ShownBox&)> whileShown;
+  // How the harness answers a box on the terminal once whileShown returned.
+  enum class Answer { kEnter, kNothing, kCloseTerminal };
+  Answer answer = Answer::kEnter;
+  // Without a terminal: standard error is a pipe whose reader has gone.
+  bool errorOutputClosed = false;
+  // Called with the program's process id as soon as it runs.
+  std::function<void(int)> started;
 };
 
 // A fresh folder with the library's trace file and job folder, and a settings

@@ -3,7 +3,8 @@
 #   check-packages.sh [dist folder]
 # - the .deb: lintian finds no error; version, dependencies, conffile, files;
 #   installed with apt-get, the program run from PATH with nothing but LANG set
-#   finds /etc/tellan/registry.reg and shows the German box; purged, nothing is
+#   (no display, no terminal: the box goes to standard error) finds
+#   /etc/tellan/registry.reg and shows the German box; purged, nothing is
 #   left. When tellan is on the machine already, that part is skipped (and
 #   said so), so that the machine is left as found.
 # - the manual page renders without warnings and shows the version;
@@ -53,6 +54,7 @@ for library in libc6 libstdc++6 libxml2 libicu; do
   [[ $depends == *"$library"* ]] || { fail "Depends lacks $library (found: $depends)"; missing_libraries=1; }
 done
 ((missing_libraries)) || pass "Depends found from the shared libraries: $depends"
+[[ $(dpkg-deb -f "$deb" Recommends) == *libgtk-3-0* ]] || fail "GTK for the desktop boxes is not recommended"
 [[ $(dpkg-deb -I "$deb" conffiles 2>/dev/null) == /etc/tellan/registry.reg ]] &&
   pass "the settings store is the one conffile" || fail "conffiles: $(dpkg-deb -I "$deb" conffiles 2>&1)"
 
@@ -74,8 +76,8 @@ page=$work/deb/usr/share/man/man1/tellan.1.gz
 warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
 [[ -z $warnings ]] && pass "man -l renders tellan.1 without warnings" || fail "man warnings: $warnings"
 rendered=$(MANWIDTH=200 man -l "$page" 2>/dev/null | col -b)
-for text in "TELLAN $version" "/etc/tellan/registry.reg" TELLAN_REGISTRY_FILE LC_MESSAGES VSLIB_JOB_DIR \
-  VSLIB_TRACE VSLIB_CREATE_RESULT "EXIT STATUS" "/usr/share/tellan/messages/messages.xml"; do
+for text in "TELLAN $version" "/etc/tellan/registry.reg" TELLAN_REGISTRY_FILE LC_MESSAGES DISPLAY \
+  WAYLAND_DISPLAY VSLIB_JOB_DIR VSLIB_TRACE VSLIB_CREATE_RESULT "EXIT STATUS" "/usr/share/tellan/messages/messages.xml"; do
   [[ $rendered == *"$text"* ]] || fail "the manual page does not mention $text"
 done
 

@@ -1,0 +1,8 @@
+#include "platform/Services.h"
+#include "platform/posix/StopSignals.h"
+
+namespace platform {
+
+void PrepareProcess() { InstallStopSignalHandlers(); }
+
+}  // namespace platform
