@@ -19,9 +19,7 @@ BOOL CStdioFile::Open(LPCSTR lpszFileName, UINT nOpenFlags) {
   m_file = platform::GetServices().files->OpenExclusiveForRead(lpszFileName);
   if (!m_file) return FALSE;
   m_strFileName = lpszFileName;
-  platform::OpenFile* file = m_file.get();
-  m_reader = std::make_unique<TextModeReader>(
-      [file](void* buffer, std::size_t size, long* error) { return file->Read(buffer, size, error); });
+  m_reader = std::make_unique<TextModeReader>(*m_file);
   return TRUE;
 }
 

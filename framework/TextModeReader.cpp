@@ -1,73 +1,77 @@
 #include "framework/TextModeReader.h"
 
-#include <utility>
+#include <cstring>
+
+#include "platform/Services.h"
 
 namespace {
-constexpr int kCtrlZ = 0x1A;
+constexpr char kCtrlZ = 0x1A;
 }
 
-TextModeReader::TextModeReader(ByteSource source) : m_source(std::move(source)) {}
+TextModeReader::TextModeReader(platform::OpenFile& file)
+    : m_file(file), m_buffer(new char[kReadSize]) {}
 
-int TextModeReader::NextRawByte(long* error) {
-  if (m_atEnd) return kEnd;
-  if (m_pos == m_len) {
-    std::ptrdiff_t got = m_source(m_buffer, sizeof m_buffer, error);
-    if (got < 0) return kFailed;
-    if (got == 0) {
-      m_atEnd = true;
-      return kEnd;
-    }
-    m_pos = 0;
-    m_len = static_cast<std::size_t>(got);
-  }
-  int c = m_buffer[m_pos++];
-  if (c == kCtrlZ) {
-    // Neither the end-of-file byte nor anything after it is read.
+TextModeReader::~TextModeReader() = default;
+
+bool TextModeReader::Fill(long* error) {
+  m_pos = 0;
+  m_len = 0;
+  const std::ptrdiff_t got = m_file.Read(m_buffer.get(), kReadSize, error);
+  if (got < 0) return false;
+  if (got == 0) {
     m_atEnd = true;
-    return kEnd;
+    return true;
   }
-  return c;
-}
-
-int TextModeReader::NextChar(long* error) {
-  int c;
-  if (m_hasPushedBack) {
-    m_hasPushedBack = false;
-    c = m_pushedBack;
-  } else {
-    c = NextRawByte(error);
+  m_len = static_cast<std::size_t>(got);
+  // Neither the end-of-file byte nor anything after it is read, so the file
+  // is not read any further either.
+  if (const void* ctrlZ = std::memchr(m_buffer.get(), kCtrlZ, m_len)) {
+    m_len = static_cast<std::size_t>(static_cast<const char*>(ctrlZ) - m_buffer.get());
+    m_atEnd = true;
   }
-  if (c != '\r') return c;
-  int next = NextRawByte(error);
-  if (next == '\n') return '\n';
-  if (next == kFailed) return kFailed;
-  // A CR not followed by LF is an ordinary character; what followed it is
-  // read next.
-  m_pushedBack = next;
-  m_hasPushedBack = next != kEnd;
-  return '\r';
-}
-
-int TextModeReader::ReadPiece(std::string& line, long* error) {
-  for (std::size_t n = 0; n < kPieceSize; ++n) {
-    int c = NextChar(error);
-    if (c < 0) return c;
-    line.push_back(static_cast<char>(c));
-    if (c == '\n') return '\n';
-  }
-  return 0;
+  return true;
 }
 
 TextModeReader::Result TextModeReader::ReadLine(std::string& line, long* error) {
   line.clear();
   for (;;) {
-    int end = ReadPiece(line, error);
-    if (end == kFailed) return Result::Error;
-    if (end == '\n') {
-      line.pop_back();
+    if (m_pos == m_len) {
+      if (m_atEnd) {
+        if (m_pendingCr) {
+          m_pendingCr = false;
+          line.push_back('\r');
+        }
+        return line.empty() ? Result::EndOfFile : Result::Line;
+      }
+      if (!Fill(error)) return Result::Error;
+      continue;
+    }
+    const char* start = m_buffer.get() + m_pos;
+    const std::size_t available = m_len - m_pos;
+    if (m_pendingCr) {
+      m_pendingCr = false;
+      if (*start == '\n') {
+        ++m_pos;
+        return Result::Line;
+      }
+      line.push_back('\r');
+    }
+    const auto* lf = static_cast<const char*>(std::memchr(start, '\n', available));
+    if (lf != nullptr) {
+      std::size_t length = static_cast<std::size_t>(lf - start);
+      m_pos += length + 1;
+      if (length > 0 && start[length - 1] == '\r') --length;
+      line.append(start, length);
       return Result::Line;
     }
-    if (end == kEnd) return line.empty() ? Result::EndOfFile : Result::Line;
-    // A full piece without LF: the line goes on in the next piece.
+    // No LF in the buffer: the line goes on in the next read. A CR at the
+    // end may be the first half of a CR LF.
+    std::size_t length = available;
+    if (start[length - 1] == '\r') {
+      m_pendingCr = true;
+      --length;
+    }
+    line.append(start, length);
+    m_pos = m_len;
   }
 }

@@ -5,19 +5,25 @@
 #define TELLAN_FRAMEWORK_TEXTMODEREADER_H
 
 #include <cstddef>
-#include <functional>
+#include <memory>
 #include <string>
+
+namespace platform {
+class OpenFile;
+}
 
 class TextModeReader {
  public:
-  // Reads up to size bytes: the number read, 0 at the end, -1 on an error
-  // with the system's error number in *error.
-  using ByteSource = std::function<std::ptrdiff_t(void* buffer, std::size_t size, long* error)>;
+  // Bytes are pulled from the file this many at a time. Text mode reads a
+  // line in pieces of 128 characters, but the pieces are joined before a
+  // caller sees the line, so only whole lines are observable.
+  static constexpr std::size_t kReadSize = 64 * 1024;
 
-  // Line pieces are read at most this many characters at a time.
-  static constexpr std::size_t kPieceSize = 128;
-
-  explicit TextModeReader(ByteSource source);
+  // The file must outlive the reader.
+  explicit TextModeReader(platform::OpenFile& file);
+  ~TextModeReader();
+  TextModeReader(const TextModeReader&) = delete;
+  TextModeReader& operator=(const TextModeReader&) = delete;
 
   enum class Result { Line, EndOfFile, Error };
 
@@ -27,20 +33,18 @@ class TextModeReader {
   Result ReadLine(std::string& line, long* error);
 
  private:
-  enum { kEnd = -1, kFailed = -2 };
-  // The next byte after text-mode translation, kEnd or kFailed.
-  int NextChar(long* error);
-  int NextRawByte(long* error);
-  // Reads one piece of at most kPieceSize characters, ending after an LF.
-  int ReadPiece(std::string& line, long* error);
+  // Refills the buffer; false on a read error. Sets m_atEnd at the end of
+  // the file or at a 0x1A, keeping only the bytes before it.
+  bool Fill(long* error);
 
-  ByteSource m_source;
-  unsigned char m_buffer[512];
+  platform::OpenFile& m_file;
+  std::unique_ptr<char[]> m_buffer;
   std::size_t m_pos = 0;
   std::size_t m_len = 0;
   bool m_atEnd = false;
-  int m_pushedBack = kEnd;
-  bool m_hasPushedBack = false;
+  // The last byte of the previous read was a CR; whether it stays depends on
+  // the first byte of the next one.
+  bool m_pendingCr = false;
 };
 
 #endif

@@ -91,18 +91,19 @@ CMsgCatalog::NodeListPtr CMsgCatalog::SelectCulture(platform::XmlDocument& docum
   if (!cultures) return nullptr;
   const std::uint32_t userLCID = platform::GetServices().locale->GetUserDefaultLCID();
 
-  NodeListPtr neutralCandidate;
+  // Only the chosen culture's messages are listed: a file may hold
+  // thousands of cultures.
+  std::unique_ptr<platform::XmlNode> neutralCandidate;
   const long count = cultures->Length();
   for (long i = 0; i < count; ++i) {
     std::unique_ptr<platform::XmlNode> culture = cultures->Item(i);
     if (!culture) continue;
-    NodeListPtr messages = MessagesOf(*culture);
     CString lcid = platform::NarrowFromWide(GetAttributeText(*culture, "LCID"));
-    if (ParseLCID(lcid) == userLCID) return messages;
+    if (ParseLCID(lcid) == userLCID) return MessagesOf(*culture);
     CString neutral = platform::NarrowFromWide(GetAttributeText(*culture, "Neutral"));
-    if (EqualsIgnoringCase(neutral, "true")) neutralCandidate = std::move(messages);
+    if (EqualsIgnoringCase(neutral, "true")) neutralCandidate = std::move(culture);
   }
-  if (neutralCandidate) return neutralCandidate;
+  if (neutralCandidate) return MessagesOf(*neutralCandidate);
   return GetNeutralFileCulture();
 }
 

@@ -6,7 +6,6 @@
 #include <mutex>
 #include <string>
 
-#include "vslib/Environment.h"
 #include "vslib/PathText.h"
 #include "vslib/ResultCodes.h"
 #include "vslib/Session.h"
@@ -39,9 +38,11 @@ int32_t VSLIB_CALL VSLibCreate(int32_t a, int32_t b, int32_t c, int32_t d) {
   std::lock_guard<std::mutex> lock(g_lock);
   return Guarded([&] {
     const int32_t result = g_session.Create(a, b, c, d, vslib::IntegerSetting("VSLIB_CREATE_RESULT"));
-    vslib::TraceLine(WithResult("VSLibCreate(" + std::to_string(a) + ", " + std::to_string(b) + ", " +
-                                    std::to_string(c) + ", " + std::to_string(d) + ")",
-                                result));
+    vslib::Trace([&] {
+      return WithResult("VSLibCreate(" + std::to_string(a) + ", " + std::to_string(b) + ", " +
+                            std::to_string(c) + ", " + std::to_string(d) + ")",
+                        result);
+    });
     return result;
   });
 }
@@ -50,7 +51,7 @@ int32_t VSLIB_CALL VSLibSetMode(int32_t mode) {
   std::lock_guard<std::mutex> lock(g_lock);
   return Guarded([&] {
     const int32_t result = g_session.SetMode(mode, vslib::IntegerSetting("VSLIB_SETMODE_RESULT"));
-    vslib::TraceLine(WithResult("VSLibSetMode(" + std::to_string(mode) + ")", result));
+    vslib::Trace([&] { return WithResult("VSLibSetMode(" + std::to_string(mode) + ")", result); });
     return result;
   });
 }
@@ -59,8 +60,9 @@ int32_t VSLIB_CALL VSLibAddFile(const char* path, int32_t flag) {
   std::lock_guard<std::mutex> lock(g_lock);
   return Guarded([&] {
     const int32_t result = g_session.AddFile(path, flag);
-    vslib::TraceLine(
-        WithResult("VSLibAddFile(" + vslib::QuotedPath(path) + ", " + std::to_string(flag) + ")", result));
+    vslib::Trace([&] {
+      return WithResult("VSLibAddFile(" + vslib::QuotedPath(path) + ", " + std::to_string(flag) + ")", result);
+    });
     return result;
   });
 }
@@ -69,7 +71,7 @@ int32_t VSLIB_CALL VSLibStart(int32_t arg) {
   std::lock_guard<std::mutex> lock(g_lock);
   return Guarded([&] {
     const int32_t result = g_session.Start(arg);
-    vslib::TraceLine("VSLibStart(" + std::to_string(arg) + ")");
+    vslib::Trace([&] { return "VSLibStart(" + std::to_string(arg) + ")"; });
     return result;
   });
 }
@@ -78,7 +80,7 @@ int32_t VSLIB_CALL VSLibClose(void) {
   std::lock_guard<std::mutex> lock(g_lock);
   return Guarded([&] {
     const int32_t result = g_session.Close();
-    vslib::TraceLine("VSLibClose()");
+    vslib::Trace([] { return std::string("VSLibClose()"); });
     return result;
   });
 }

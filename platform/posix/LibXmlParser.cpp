@@ -101,7 +101,6 @@ XmlTree ParseMessageFile(const char* path) {
   }
   close(fd);
   if (document == nullptr) return nullptr;
-  DropSeparatingWhiteSpace(reinterpret_cast<xmlNodePtr>(document), false);
   return XmlTree(document, xmlFreeDoc);
 }
 

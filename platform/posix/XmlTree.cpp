@@ -36,6 +36,28 @@ std::string ElementName(const xmlNode* element) {
   return QualifiedName(element->ns != nullptr ? element->ns->prefix : nullptr, element->name);
 }
 
+// Whether prefix:localName (localName alone without a prefix) is wanted,
+// compared where the names lie: a search visits every element of a file.
+bool HasQualifiedName(const xmlChar* prefixText, const xmlChar* localName, const std::string& wanted) {
+  std::size_t at = 0;
+  if (prefixText != nullptr) {
+    const std::size_t length = std::strlen(reinterpret_cast<const char*>(prefixText));
+    if (wanted.size() <= length || wanted.compare(0, length, reinterpret_cast<const char*>(prefixText)) != 0 ||
+        wanted[length] != ':') {
+      return false;
+    }
+    at = length + 1;
+  }
+  const char* local = localName != nullptr ? reinterpret_cast<const char*>(localName) : "";
+  return wanted.compare(at, std::string::npos, local) == 0;
+}
+
+// Text that only separates elements is no node of the DOM view unless
+// xml:space="preserve" is in force; CDATA sections always are.
+bool IsSeparatingWhiteSpace(const xmlNode* node, bool preserve) {
+  return !preserve && node->type == XML_TEXT_NODE && AllWhiteSpace(node->content);
+}
+
 std::string OwnContent(const xmlNode* node) {
   return node->content != nullptr ? reinterpret_cast<const char*>(node->content) : "";
 }
@@ -49,8 +71,9 @@ struct Piece {
   bool trimmable;
 };
 
-void CollectCharacterData(const xmlNode* parent, std::vector<Piece>* pieces) {
-  for (const xmlNode* child = parent->children; child != nullptr; child = child->next) {
+void CollectCharacterData(xmlNodePtr parent, bool preserve, std::vector<Piece>* pieces) {
+  for (xmlNodePtr child = parent->children; child != nullptr; child = child->next) {
+    if (IsSeparatingWhiteSpace(child, preserve)) continue;
     switch (child->type) {
       case XML_TEXT_NODE:
         pieces->push_back({OwnContent(child), true});
@@ -59,7 +82,7 @@ void CollectCharacterData(const xmlNode* parent, std::vector<Piece>* pieces) {
         pieces->push_back({OwnContent(child), false});
         break;
       case XML_ELEMENT_NODE:
-        CollectCharacterData(child, pieces);
+        CollectCharacterData(child, PreservesWhiteSpace(child, preserve), pieces);
         break;
       default:  // comments and processing instructions carry no text
         break;
@@ -115,10 +138,11 @@ std::u16string LibXmlNode::NodeName() const {
 
 std::u16string LibXmlNode::TextContent() const {
   std::vector<Piece> pieces;
+  const bool preserve = PreserveInForce(m_node);
   switch (m_node->type) {
     case XML_ELEMENT_NODE:
     case XML_DOCUMENT_NODE:
-      CollectCharacterData(m_node, &pieces);
+      CollectCharacterData(m_node, preserve, &pieces);
       break;
     case XML_TEXT_NODE:
       pieces.push_back({OwnContent(m_node), true});
@@ -126,7 +150,7 @@ std::u16string LibXmlNode::TextContent() const {
     default:  // CDATA, comments, processing instructions: their data as it is
       return Wide(OwnContent(m_node));
   }
-  if (!PreserveInForce(m_node)) TrimEnds(&pieces);
+  if (!preserve) TrimEnds(&pieces);
   std::string text;
   for (const Piece& piece : pieces) text += piece.text;
   return Wide(text);
@@ -135,8 +159,9 @@ std::u16string LibXmlNode::TextContent() const {
 std::unique_ptr<XmlNodeList> LibXmlNode::ChildNodes() const {
   std::vector<xmlNodePtr> children;
   if (m_node->type == XML_ELEMENT_NODE || m_node->type == XML_DOCUMENT_NODE) {
+    const bool preserve = PreserveInForce(m_node);
     for (xmlNodePtr child = m_node->children; child != nullptr; child = child->next) {
-      children.push_back(child);
+      if (!IsSeparatingWhiteSpace(child, preserve)) children.push_back(child);
     }
   }
   return std::make_unique<LibXmlNodeList>(m_tree, std::move(children));
@@ -148,7 +173,7 @@ bool LibXmlNode::GetAttribute(const std::u16string& name, std::u16string* value)
   for (xmlAttrPtr attribute = m_node->properties; attribute != nullptr;
        attribute = attribute->next) {
     const xmlChar* prefixText = attribute->ns != nullptr ? attribute->ns->prefix : nullptr;
-    if (QualifiedName(prefixText, attribute->name) != wanted) continue;
+    if (!HasQualifiedName(prefixText, attribute->name, wanted)) continue;
     xmlChar* text = xmlNodeGetContent(reinterpret_cast<xmlNodePtr>(attribute));
     if (text == nullptr) return false;
     if (value != nullptr) {
@@ -173,7 +198,10 @@ std::vector<xmlNodePtr> ElementsNamed(xmlDocPtr document, const std::string& utf
   // next sibling of the nearest ancestor that has one.
   xmlNodePtr node = document->children;
   while (node != nullptr) {
-    if (node->type == XML_ELEMENT_NODE && ElementName(node) == utf8Name) found.push_back(node);
+    if (node->type == XML_ELEMENT_NODE &&
+        HasQualifiedName(node->ns != nullptr ? node->ns->prefix : nullptr, node->name, utf8Name)) {
+      found.push_back(node);
+    }
     if (node->type == XML_ELEMENT_NODE && node->children != nullptr) {
       node = node->children;
       continue;
@@ -195,21 +223,6 @@ bool PreservesWhiteSpace(xmlNodePtr element, bool inherited) {
   if (xmlStrEqual(space, BAD_CAST "default")) preserve = false;
   xmlFree(space);
   return preserve;
-}
-
-void DropSeparatingWhiteSpace(xmlNodePtr parent, bool preserve) {
-  xmlNodePtr child = parent->children;
-  while (child != nullptr) {
-    xmlNodePtr next = child->next;
-    if (child->type == XML_TEXT_NODE && !preserve && AllWhiteSpace(child->content)) {
-      xmlUnlinkNode(child);
-      xmlFreeNode(child);
-    } else if (child->type == XML_ELEMENT_NODE) {
-      // libxml2 limits the depth of a document it parses, which bounds this.
-      DropSeparatingWhiteSpace(child, PreservesWhiteSpace(child, preserve));
-    }
-    child = next;
-  }
 }
 
 }  // namespace platform

@@ -47,10 +47,6 @@ class LibXmlNodeList : public XmlNodeList {
 // depth, in the order of their start tags.
 std::vector<xmlNodePtr> ElementsNamed(xmlDocPtr document, const std::string& utf8Name);
 
-// Removes the text nodes that hold nothing but white space, except where
-// xml:space="preserve" is in force; CDATA sections always stay.
-void DropSeparatingWhiteSpace(xmlNodePtr parent, bool preserve);
-
 // Whether an element switches white-space preservation on or off.
 bool PreservesWhiteSpace(xmlNodePtr element, bool inherited);
 

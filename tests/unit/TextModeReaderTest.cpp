@@ -3,29 +3,42 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "framework/TextModeReader.h"
+#include "platform/Services.h"
 
 namespace {
 
-// Feeds bytes in chunks of a given size; fails after failAfter bytes.
-TextModeReader::ByteSource Bytes(std::string bytes, std::size_t chunk, long failAfter = -1) {
-  auto pos = std::make_shared<std::size_t>(0);
-  return [bytes, chunk, failAfter, pos](void* buffer, std::size_t size, long* error) -> std::ptrdiff_t {
-    std::size_t limit = failAfter < 0 ? bytes.size() : static_cast<std::size_t>(failAfter);
-    if (failAfter >= 0 && *pos >= limit) {
+// Delivers bytes in chunks of a given size; fails after failAfter bytes.
+class ChunkedFile : public platform::OpenFile {
+ public:
+  ChunkedFile(std::string bytes, std::size_t chunk, long failAfter = -1)
+      : m_bytes(std::move(bytes)), m_chunk(chunk), m_failAfter(failAfter) {}
+
+  std::ptrdiff_t Read(void* buffer, std::size_t size, long* error) override {
+    const std::size_t limit = m_failAfter < 0 ? m_bytes.size() : static_cast<std::size_t>(m_failAfter);
+    if (m_failAfter >= 0 && m_pos >= limit) {
       *error = 5;
       return -1;
     }
-    std::size_t n = std::min({size, chunk, limit - *pos});
-    std::memcpy(buffer, bytes.data() + *pos, n);
-    *pos += n;
+    const std::size_t n = std::min({size, m_chunk, limit - m_pos});
+    std::memcpy(buffer, m_bytes.data() + m_pos, n);
+    m_pos += n;
     return static_cast<std::ptrdiff_t>(n);
-  };
-}
+  }
+
+ private:
+  std::string m_bytes;
+  std::size_t m_chunk;
+  long m_failAfter;
+  std::size_t m_pos = 0;
+};
 
 std::vector<std::string> ReadAll(const std::string& bytes, std::size_t chunk) {
-  TextModeReader reader(Bytes(bytes, chunk));
+  ChunkedFile file(bytes, chunk);
+  TextModeReader reader(file);
   std::vector<std::string> lines;
   std::string line;
   long error = 0;
@@ -72,8 +85,33 @@ TEST(TextModeReader, ReadsListsAsTextModeDoes) {
   }
 }
 
+// Every rule where a read of the reader's own size ends: the byte at the
+// boundary is the last of one read and the next byte the first of the next.
+TEST(TextModeReader, KeepsTheRulesAcrossItsOwnReads) {
+  const std::size_t kRead = TextModeReader::kReadSize;
+  const std::string full(kRead - 1, 'a'), longer(kRead - 2, 'b');
+  const std::string huge = std::string(3 * kRead + 5, 'h') + "\r" + std::string(kRead, 'i');
+  const ReaderCase cases[] = {
+      {"CR at the end of a read, LF after it", full + "\r\nx", {full, "x"}},
+      {"CR at the end of a read, CR after it", full + "\r\r\nx", {full + "\r", "x"}},
+      {"CR at the end of a read, text after it", full + "\rx\n", {full + "\rx"}},
+      {"CR at the end of the last read", full + "\r", {full + "\r"}},
+      {"CR at the end of a read, Ctrl-Z after it", full + "\r\x1A\n", {full + "\r"}},
+      {"CR LF ends the read", longer + "\r\nx", {longer, "x"}},
+      {"LF ends the read", full + "\n\n", {full, ""}},
+      {"Ctrl-Z first in the next read", full + "a\x1A" "b\n", {full + "a"}},
+      {"lines longer than a read", huge + "\r\n" + huge, {huge, huge}},
+  };
+  for (const ReaderCase& c : cases) {
+    for (std::size_t chunk : {kRead, kRead - 1, std::size_t{4096}, std::size_t{7}}) {
+      EXPECT_EQ(ReadAll(c.bytes, chunk), c.lines) << c.name << ", chunk " << chunk;
+    }
+  }
+}
+
 TEST(TextModeReader, ReportsAReadErrorThatIsNotTheEnd) {
-  TextModeReader reader(Bytes("a.jpg\nb.jpg\nc.jpg\n", 4, 8));
+  ChunkedFile file("a.jpg\nb.jpg\nc.jpg\n", 4, 8);
+  TextModeReader reader(file);
   std::string line;
   long error = 0;
   ASSERT_EQ(reader.ReadLine(line, &error), TextModeReader::Result::Line);
@@ -82,8 +120,20 @@ TEST(TextModeReader, ReportsAReadErrorThatIsNotTheEnd) {
   EXPECT_EQ(error, 5);
 }
 
+TEST(TextModeReader, ReportsAReadErrorAfterACrThatEndsARead) {
+  ChunkedFile file("a\r\nb\r", 3, 5);
+  TextModeReader reader(file);
+  std::string line;
+  long error = 0;
+  ASSERT_EQ(reader.ReadLine(line, &error), TextModeReader::Result::Line);
+  EXPECT_EQ(line, "a");
+  EXPECT_EQ(reader.ReadLine(line, &error), TextModeReader::Result::Error);
+  EXPECT_EQ(error, 5);
+}
+
 TEST(TextModeReader, StaysAtTheEndAfterCtrlZ) {
-  TextModeReader reader(Bytes("a\x1A" "b\n", 1));
+  ChunkedFile file("a\x1A" "b\n", 1);
+  TextModeReader reader(file);
   std::string line;
   long error = 0;
   EXPECT_EQ(reader.ReadLine(line, &error), TextModeReader::Result::Line);
