@@ -1,5 +1,5 @@
-# The 64-bit twin of the Windows build, whose tests run under wine64 (there is
-# no 32-bit execution on the build machine).
+# The 64-bit twin of the Windows build, whose tests run under wine64: the
+# same tests as the shipping build's, on every machine that has Wine.
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(TELLAN_MINGW_TRIPLE x86_64-w64-mingw32)
 include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-common.cmake)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs every test of TELLAN: the Linux build (unit and end-to-end tests), the
 # same under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows
-# builds (the shipping i686 program inspected, the x64 twin tested under Wine),
-# and the packages a user installs (built, checked, installed and removed).
+# builds: the shipping i686 program and its x64 twin, each inspected and
+# tested under Wine (the i686 runs are reported as skipped on a machine that
+# cannot execute 32-bit programs); and the packages a user installs (built,
+# checked, installed and removed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD

@@ -14,7 +14,13 @@ packages=(
   libgtk-3-0 adwaita-icon-theme
   dbus-daemon at-spi2-core python3-pyatspi python3-pil x11-utils xdotool
   dpkg-dev file lintian man-db
+  # The shipping program is 32-bit: Wine runs it as a WOW64 process of the
+  # 64-bit prefix, which needs Wine's 32-bit half.
+  wine32:i386
 )
+
+# Packages of another architecture are only offered once dpkg knows it.
+dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,7 +1,13 @@
 /* The entry points of the product's imaging library VSLIB. The program is
-   bound to the library when the process is loaded. Every entry point uses the
-   C calling convention (__cdecl); arguments and results are 32-bit values,
-   and a result of 0 means success. */
+   bound to the library when the process is loaded. Arguments and results are
+   32-bit values, and a result of 0 means success.
+
+   The calling convention is fixed here and only here: VSLIB_CALL, the C
+   calling convention (__cdecl: undecorated names, the caller removes the
+   arguments). The product's own VSLIB.dll must be built with the same one;
+   on 32-bit Windows a library built with __stdcall would remove the arguments
+   itself and leave the program's stack pointer off after every call. tests/win32/check_program.sh
+   checks the calls in the shipping program. */
 #ifndef TELLAN_VSLIB_VSLIB_H
 #define TELLAN_VSLIB_VSLIB_H
 

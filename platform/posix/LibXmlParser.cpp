@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <cstdint>
 
+#include "platform/MessageFileLimits.h"
 #include "platform/SystemServices.h"
 #include "platform/posix/RegularFile.h"
 #include "platform/posix/TextConversion.h"
@@ -78,8 +80,13 @@ XmlTree ParseMessageFile(const char* path) {
   // Paths are composed the Windows way from the settings.
   std::string localPath(path);
   std::replace(localPath.begin(), localPath.end(), '\\', '/');
-  int fd = OpenRegularFile(localPath.c_str());
+  struct stat info;
+  int fd = OpenRegularFile(localPath.c_str(), &info);
   if (fd < 0) return nullptr;
+  if (static_cast<std::uint64_t>(info.st_size) > kMaxMessageFileBytes) {
+    close(fd);
+    return nullptr;
+  }
 
   SilentErrors silence;
   ParseOutcome outcome;

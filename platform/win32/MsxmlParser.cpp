@@ -7,11 +7,13 @@
 #include <objbase.h>
 #include <oleauto.h>
 
-#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
+#include "platform/MessageFileLimits.h"
 #include "platform/SystemServices.h"
+#include "platform/win32/XmlProlog.h"
 
 namespace platform {
 namespace {
@@ -213,9 +215,6 @@ std::vector<ComPtr<IXMLDOMNode>> ElementsNamed(IXMLDOMNode* root, const std::u16
   return found;
 }
 
-// The message file's bytes; a file of this size is no message file.
-constexpr DWORD kMaxFileSize = 64u * 1024u * 1024u;
-
 bool ReadWholeFile(const char* path, std::vector<unsigned char>* bytes) {
   HANDLE file = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -223,7 +222,7 @@ bool ReadWholeFile(const char* path, std::vector<unsigned char>* bytes) {
   bool ok = false;
   LARGE_INTEGER size;
   if (::GetFileType(file) == FILE_TYPE_DISK && ::GetFileSizeEx(file, &size) && size.QuadPart > 0 &&
-      size.QuadPart <= kMaxFileSize) {
+      static_cast<std::uint64_t>(size.QuadPart) <= kMaxMessageFileBytes) {
     bytes->resize(static_cast<std::size_t>(size.QuadPart));
     DWORD got = 0;
     ok = ::ReadFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &got, nullptr) &&
@@ -231,30 +230,6 @@ bool ReadWholeFile(const char* path, std::vector<unsigned char>* bytes) {
   }
   ::CloseHandle(file);
   return ok;
-}
-
-bool ContainsWide(const std::vector<unsigned char>& bytes, const char* ascii, bool bigEndian) {
-  std::vector<unsigned char> pattern;
-  for (const char* p = ascii; *p != '\0'; ++p) {
-    unsigned char c = static_cast<unsigned char>(*p);
-    if (bigEndian) pattern.push_back(0);
-    pattern.push_back(c);
-    if (!bigEndian) pattern.push_back(0);
-  }
-  return std::search(bytes.begin(), bytes.end(), pattern.begin(), pattern.end()) != bytes.end();
-}
-
-// A document type declaration is where entities and external subsets are
-// declared; no message file has one, and none reaches the parser, whatever
-// the installed component would make of it. The declaration is looked for
-// in the single-byte encodings and in UTF-16 of either byte order; the tree
-// is checked again after the parse for any other encoding.
-bool MentionsDocumentType(const std::vector<unsigned char>& bytes) {
-  static const char kDeclaration[] = "<!DOCTYPE";
-  const char* begin = kDeclaration;
-  const char* end = kDeclaration + std::strlen(kDeclaration);
-  return std::search(bytes.begin(), bytes.end(), begin, end) != bytes.end() ||
-         ContainsWide(bytes, kDeclaration, false) || ContainsWide(bytes, kDeclaration, true);
 }
 
 class MsxmlDocument : public XmlDocument {
@@ -286,7 +261,12 @@ class MsxmlDocument : public XmlDocument {
   // never resolves the path itself (as a URL it could name the network).
   bool LoadFile(const char* path) {
     std::vector<unsigned char> bytes;
-    if (!ReadWholeFile(path, &bytes) || MentionsDocumentType(bytes)) {
+    // A document type declaration is where entities and external subsets
+    // are declared; no message file has one, and none reaches the parser,
+    // whatever the installed component would make of it. The tree is checked
+    // again after the parse, for an encoding the look at the prolog cannot
+    // read.
+    if (!ReadWholeFile(path, &bytes) || DeclaresDocumentType(bytes.data(), bytes.size())) {
       ClearDocument();
       return false;
     }

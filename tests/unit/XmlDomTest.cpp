@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "platform/MessageFileLimits.h"
 #include "platform/Services.h"
 
 #if defined(_WIN32)
@@ -237,6 +241,70 @@ TEST(XmlDom, DocumentTypeDeclarationsAreRefused) {
     EXPECT_LT(PeakResidentKilobytes() - peakBefore, 50 * 1024) << name;
 #endif
   }
+}
+
+// The title text of a file, or "<refused>" when it does not load.
+std::u16string TitleOf(const std::string& path) {
+  auto document = NewDocument();
+  if (!document->Load(path.c_str())) return u"<refused>";
+  auto titles = document->GetElementsByTagName(u"MsgBoxTitle");
+  if (!titles || titles->Length() != 1) return u"<no title>";
+  return titles->Item(0)->TextContent();
+}
+
+// The bytes "<!DOCTYPE" make a file unreadable only where they declare a
+// document type: in the prolog, outside comments and processing
+// instructions, in whichever encoding the file is written.
+TEST(XmlDom, OnlyADeclaredDocumentTypeMakesAFileUnreadable) {
+  const struct {
+    const char* name;
+    const char16_t* title;
+  } cases[] = {
+      {"doctype-in-comment.xml", u"in a comment"},
+      {"doctype-in-cdata.xml", u"<!DOCTYPE x>"},
+      {"doctype-in-pi.xml", u"in a processing instruction"},
+      {"doctype-in-comment-utf16le.xml", u"UTF-16 comment"},
+      {"doctype-in-comment-utf16be.xml", u"UTF-16 comment"},
+      {"doctype-after-comment.xml", u"<refused>"},
+      {"doctype-utf16le.xml", u"<refused>"},
+      {"doctype-utf16be.xml", u"<refused>"},
+      {"harmless-doctype.xml", u"<refused>"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TitleOf(Fixture(c.name)), c.title) << c.name;
+  }
+}
+
+// A well-formed message file of exactly the given size, padded with
+// comments (libxml2 bounds a single comment or text below the limit).
+std::string FileOfSize(std::uint64_t size) {
+  const std::string head =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<M><Culture LCID=\"0409\">"
+      "<MsgBoxTitle>large</MsgBoxTitle></Culture>";
+  const std::string tail = "</M>\n";
+  std::string text = head;
+  text.reserve(static_cast<std::size_t>(size));
+  const std::string chunk = "<!--" + std::string(1016, 'x') + "-->\n";
+  while (text.size() + chunk.size() + tail.size() <= size) text += chunk;
+  text += std::string(static_cast<std::size_t>(size) - text.size() - tail.size(), ' ');
+  return text + tail;
+}
+
+TEST(XmlDom, AFileAboveTheSizeLimitIsUnreadable) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() /
+      ("tellan-xml-size-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
+       ".xml");
+  for (std::uint64_t size : {platform::kMaxMessageFileBytes, platform::kMaxMessageFileBytes + 1}) {
+    {
+      std::ofstream out(path, std::ios::binary);
+      out << FileOfSize(size);
+    }
+    ASSERT_EQ(std::filesystem::file_size(path), size);
+    EXPECT_EQ(TitleOf(path.string()), size <= platform::kMaxMessageFileBytes ? u"large" : u"<refused>")
+        << size;
+  }
+  std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -49,4 +49,36 @@ expect "the banner alone marks a run" 1 1 "Running 1 test"
 echo 'exit 5' >"$work/attempt-1"
 expect "a launch that keeps dying fails" 5 3 "attempt 2 of 3"
 
+# A Wine that this machine cannot execute (as the 32-bit loader where the
+# kernel runs no 32-bit programs): skipped with the given status when asked,
+# a failure otherwise; never a pass.
+printf '\177ELF\001\001\001\000garbage' >"$work/unrunnable"
+chmod +x "$work/unrunnable"
+out=$(bash "$launcher" --skip-unrunnable 77 "$work/unrunnable" program.exe 2>&1)
+status=$?
+if [ "$status" -eq 77 ] && printf '%s\n' "$out" | grep -q "^SKIPPED: .*unrunnable cannot be run"; then
+  echo "ok   an unrunnable Wine is a skip"
+else
+  echo "FAIL an unrunnable Wine is a skip: status $status, output: $out"
+  failures=$((failures + 1))
+fi
+bash "$launcher" "$work/unrunnable" program.exe >/dev/null 2>&1
+status=$?
+if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
+  echo "ok   an unrunnable Wine fails without the option"
+else
+  echo "FAIL an unrunnable Wine fails without the option: status $status"
+  failures=$((failures + 1))
+fi
+echo 'echo "Running main() from gtest_main.cc"; exit 0' >"$work/attempt-1"
+rm -f "$work/starts"
+out=$(bash "$launcher" --skip-unrunnable 77 "$work/wine" program.exe 2>&1)
+status=$?
+if [ "$status" -eq 0 ] && [ "$(grep -c . "$work/starts")" -ge 1 ]; then
+  echo "ok   a runnable Wine runs the program despite the option"
+else
+  echo "FAIL a runnable Wine runs the program despite the option: status $status, output: $out"
+  failures=$((failures + 1))
+fi
+
 [ "$failures" -eq 0 ]

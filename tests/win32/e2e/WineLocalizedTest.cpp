@@ -17,14 +17,15 @@
 #include <string>
 
 #include "WineRun.h"
+#include "WineSettings.h"
 #include "common/SettingsStore.h"
 
 namespace {
 
+using winrun::ImportedSettings;
 using winrun::RunResult;
 using winrun::Sandbox;
 
-const char kVendorKey[] = "Software\\ORDEX";
 const char kProductKey[] = "Software\\ORDEX\\Vistello2";
 
 const wchar_t kBuiltInTitle[] = L"Ordex Vistello (MRV)";
@@ -35,39 +36,10 @@ std::wstring Start(const std::wstring& text, const wchar_t* start) {
   return text.substr(0, std::wcslen(start));
 }
 
-// Runs a console tool of the prefix with its output discarded; its exit
-// code, or -1 when it could not be run to its end.
-long RunTool(const std::string& commandLine) {
-  SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  HANDLE nul = ::CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                             &inheritable, OPEN_EXISTING, 0, nullptr);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
-  PROCESS_INFORMATION process{};
-  std::string line = commandLine;
-  BOOL started = ::CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                  nullptr, &startup, &process);
-  ::CloseHandle(nul);
-  if (!started) return -1;
-  long result = -1;
-  if (::WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
-    DWORD code = 0;
-    if (::GetExitCodeProcess(process.hProcess, &code)) result = static_cast<long>(code);
-  } else {
-    ::TerminateProcess(process.hProcess, 99);
-  }
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  return result;
-}
-
+// The product key in either view.
 bool ProductKeyExists() {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kProductKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  ::RegCloseKey(key);
-  return true;
+  return winrun::KeyExistsIn(winrun::RegistryView::k32Bit, kProductKey) ||
+         winrun::KeyExistsIn(winrun::RegistryView::k64Bit, kProductKey);
 }
 
 std::string InstallFolderInRegistry() {
@@ -79,28 +51,6 @@ std::string InstallFolderInRegistry() {
   }
   return value;
 }
-
-void RemoveProductSettings() { ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kVendorKey); }
-
-// The product's settings in HKLM for the life of the object, imported by the
-// prefix's own reg.exe; removed again afterwards, so that every other
-// scenario sees no settings at all whatever order the tests run in.
-class ImportedSettings {
- public:
-  ImportedSettings(const Sandbox& sandbox, const std::string& storeText) {
-    RemoveProductSettings();
-    std::string file = sandbox.WriteFile("settings.reg", storeText);
-    m_importResult = RunTool("reg.exe import \"" + file + "\"");
-  }
-  ~ImportedSettings() { RemoveProductSettings(); }
-  ImportedSettings(const ImportedSettings&) = delete;
-  ImportedSettings& operator=(const ImportedSettings&) = delete;
-
-  long ImportResult() const { return m_importResult; }
-
- private:
-  long m_importResult = -1;
-};
 
 // The shipped message files: examples/messages under the checkout.
 std::string ExampleStore() {

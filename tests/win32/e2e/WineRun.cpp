@@ -139,6 +139,13 @@ void Sandbox::RemoveTrace() const { ::DeleteFileA(Path("trace.txt").c_str()); }
 
 RunResult Sandbox::Run(const std::vector<std::string>& args,
                        const std::map<std::string, std::string>& env) const {
+  std::string parameters;
+  for (const std::string& arg : args) parameters += (parameters.empty() ? "" : " ") + Quoted(arg);
+  return RunRaw(parameters, env);
+}
+
+RunResult Sandbox::RunRaw(const std::string& parameters,
+                          const std::map<std::string, std::string>& env) const {
   RunResult result;
   std::map<std::string, std::string> settings{{"VSLIB_TRACE", Path("trace.txt")},
                                               {"VSLIB_JOB_DIR", Path("jobs")}};
@@ -147,7 +154,7 @@ RunResult Sandbox::Run(const std::vector<std::string>& args,
 
   std::string program = ProgramPath();
   std::string commandLine = Quoted(program);
-  for (const std::string& arg : args) commandLine += " " + Quoted(arg);
+  if (!parameters.empty()) commandLine += " " + parameters;
 
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;

@@ -49,6 +49,10 @@ class Sandbox {
   // top of the inherited environment and the library's settings.
   RunResult Run(const std::vector<std::string>& args,
                 const std::map<std::string, std::string>& env = {}) const;
+  // The same with the parameters written as they stand on the command line,
+  // after the quoted program path and one blank, for the C runtime to split.
+  RunResult RunRaw(const std::string& parameters,
+                   const std::map<std::string, std::string>& env = {}) const;
 
  private:
   std::string m_dir;
