@@ -43,7 +43,7 @@ install(FILES ${tellan_message_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/tella
 
 # The store's path is compiled into the program (platform/posix), so it goes
 # to the absolute sysconfdir: /etc for the prefix /usr, not /usr/etc.
-set(TELLAN_REGISTRY_FILE ${CMAKE_INSTALL_FULL_SYSCONFDIR}/tellan/registry.reg)
+set(TELLAN_REGISTRY_FILE ${TELLAN_DEFAULT_STORE})
 string(REPLACE "\\" "\\\\" tellan_reg_install_folder "${TELLAN_INSTALL_FOLDER}")
 string(REPLACE "\"" "\\\"" tellan_reg_install_folder "${tellan_reg_install_folder}")
 configure_file(${tellan_packaging_dir}/registry.reg.in ${tellan_generated_dir}/registry.reg @ONLY)
