@@ -3,7 +3,8 @@
 # same under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of
 # every fuzz harness, and the Windows builds: the shipping i686 program and its
 # x64 twin, each inspected and tested under Wine (the i686 runs are reported as
-# skipped on a machine that cannot execute 32-bit programs).
+# skipped on a machine that cannot execute 32-bit programs); and the packages a
+# user installs (built, checked, installed and removed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -28,4 +29,9 @@ bash tests/fuzz/run.sh
 
 echo "=== Windows builds"
 bash tests/win32/run.sh
+
+# After the Windows builds: the zip is made from the same build-win32.
+echo "=== Packages"
+bash tools/make-packages.sh
+bash tests/packaging/check-packages.sh
 echo "All test suites passed."

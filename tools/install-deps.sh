@@ -14,6 +14,7 @@ packages=(
   wine64 wine xvfb xauth
   libgtk-3-0 adwaita-icon-theme
   dbus-daemon at-spi2-core python3-pyatspi python3-pil x11-utils xdotool
+  dpkg-dev file lintian man-db
   # The shipping program is 32-bit: Wine runs it as a WOW64 process of the
   # 64-bit prefix, which needs Wine's 32-bit half.
   wine32:i386

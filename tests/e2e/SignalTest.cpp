@@ -109,40 +109,50 @@ bool IsRunning(int pid) {
   return end != std::string::npos && end + 2 < fields.size() && fields[end + 2] != 'Z';
 }
 
+// One run without a terminal while a stream of stop signals arrives; the
+// number of rounds sent once the handlers were in place.
+int RunUnderAStreamOfSignals(bool closedErrorOutput) {
+  Sandbox box;
+  PartlyRejectedList list(box);
+  std::atomic<int> sent{0};
+  std::thread sender;
+  RunOptions options{{"fcc", list.path}};
+  options.withTerminal = false;
+  options.errorOutputClosed = closedErrorOutput;
+  options.started = [&](int pid) {
+    sender = std::thread([pid, &sent] {
+      auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+      while (!CatchesStopSignals(pid)) {
+        if (!IsRunning(pid) || std::chrono::steady_clock::now() > deadline) return;
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+      }
+      while (IsRunning(pid)) {
+        for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) kill(pid, signalNumber);
+        ++sent;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+      }
+    });
+  };
+  RunResult run = box.Run(options);
+  sender.join();
+
+  EXPECT_TRUE(run.exited) << closedErrorOutput;
+  EXPECT_EQ(run.exitStatus, 0) << closedErrorOutput;
+  EXPECT_EQ(box.Trace(), list.FullTrace()) << closedErrorOutput;
+  EXPECT_FALSE(FileExists(list.path)) << closedErrorOutput;
+  if (!closedErrorOutput) {
+    EXPECT_EQ(run.errorOutput, std::string("(X) ") + expected::kTitle + "\n" + expected::kIncNoSupportFile + "\n");
+  }
+  return sent.load();
+}
+
 TEST(Signals, AStreamOfSignalsThroughoutARunWithoutTerminalChangesNothing) {
   for (bool closedErrorOutput : {false, true}) {
-    Sandbox box;
-    PartlyRejectedList list(box);
-    std::atomic<int> sent{0};
-    std::thread sender;
-    RunOptions options{{"fcc", list.path}};
-    options.withTerminal = false;
-    options.errorOutputClosed = closedErrorOutput;
-    options.started = [&](int pid) {
-      sender = std::thread([pid, &sent] {
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        while (!CatchesStopSignals(pid)) {
-          if (!IsRunning(pid) || std::chrono::steady_clock::now() > deadline) return;
-          std::this_thread::sleep_for(std::chrono::microseconds(100));
-        }
-        while (IsRunning(pid)) {
-          for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) kill(pid, signalNumber);
-          ++sent;
-          std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
-      });
-    };
-    RunResult run = box.Run(options);
-    sender.join();
-
-    ASSERT_TRUE(run.exited) << closedErrorOutput;
-    EXPECT_EQ(run.exitStatus, 0) << closedErrorOutput;
-    EXPECT_GT(sent.load(), 0) << "the run ended before its handlers were seen";
-    EXPECT_EQ(box.Trace(), list.FullTrace()) << closedErrorOutput;
-    EXPECT_FALSE(FileExists(list.path)) << closedErrorOutput;
-    if (!closedErrorOutput) {
-      EXPECT_EQ(run.errorOutput, std::string("(X) ") + expected::kTitle + "\n" + expected::kIncNoSupportFile + "\n");
-    }
+    // A short run on a busy machine can end before the sender sees its
+    // handlers; such a run proves nothing about signals, so it is run again.
+    int sent = 0;
+    for (int attempt = 0; attempt < 10 && sent == 0; ++attempt) sent = RunUnderAStreamOfSignals(closedErrorOutput);
+    EXPECT_GT(sent, 0) << "no run lasted long enough to receive a signal";
   }
 }
 
