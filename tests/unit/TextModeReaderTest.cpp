@@ -110,25 +110,27 @@ TEST(TextModeReader, KeepsTheRulesAcrossItsOwnReads) {
 }
 
 TEST(TextModeReader, ReportsAReadErrorThatIsNotTheEnd) {
-  ChunkedFile file("a.jpg\nb.jpg\nc.jpg\n", 4, 8);
-  TextModeReader reader(file);
-  std::string line;
-  long error = 0;
-  ASSERT_EQ(reader.ReadLine(line, &error), TextModeReader::Result::Line);
-  EXPECT_EQ(line, "a.jpg");
-  EXPECT_EQ(reader.ReadLine(line, &error), TextModeReader::Result::Error);
-  EXPECT_EQ(error, 5);
-}
-
-TEST(TextModeReader, ReportsAReadErrorAfterACrThatEndsARead) {
-  ChunkedFile file("a\r\nb\r", 3, 5);
-  TextModeReader reader(file);
-  std::string line;
-  long error = 0;
-  ASSERT_EQ(reader.ReadLine(line, &error), TextModeReader::Result::Line);
-  EXPECT_EQ(line, "a");
-  EXPECT_EQ(reader.ReadLine(line, &error), TextModeReader::Result::Error);
-  EXPECT_EQ(error, 5);
+  struct ErrorCase {
+    const char* name;
+    const char* bytes;
+    std::size_t chunk;
+    long failAfter;
+    const char* firstLine;
+  };
+  const ErrorCase cases[] = {
+      {"in the middle of the list", "a.jpg\nb.jpg\nc.jpg\n", 4, 8, "a.jpg"},
+      {"after a CR that ends a read", "a\r\nb\r", 3, 5, "a"},
+  };
+  for (const ErrorCase& c : cases) {
+    ChunkedFile file(c.bytes, c.chunk, c.failAfter);
+    TextModeReader reader(file);
+    std::string line;
+    long error = 0;
+    ASSERT_EQ(reader.ReadLine(line, &error), TextModeReader::Result::Line) << c.name;
+    EXPECT_EQ(line, c.firstLine) << c.name;
+    EXPECT_EQ(reader.ReadLine(line, &error), TextModeReader::Result::Error) << c.name;
+    EXPECT_EQ(error, 5) << c.name;
+  }
 }
 
 TEST(TextModeReader, StaysAtTheEndAfterCtrlZ) {
